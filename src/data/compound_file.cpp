@@ -55,8 +55,10 @@ std::size_t CompoundFile::sectorBytesInFile(std::uint32_t sector) const {
 bool CompoundFile::followChain(std::uint32_t start, std::size_t limit, std::vector<std::uint32_t>& chain) const {
   chain.clear();
   std::uint32_t sector = start;
-  while (chain.size() < limit && sector != kEndOfChain) {
-    if (sector >= sectorCount_ || chain.size() >= sectorCount_) return false;  // outside the file, or a loop
+  std::vector<bool> visited(sectorCount_, false);
+  while (sector != kEndOfChain && chain.size() < limit) {
+    if (sector >= sectorCount_ || visited[sector]) return false;  // outside the file, or a loop
+    visited[sector] = true;
     chain.push_back(sector);
     sector = fat_[sector];
   }
@@ -226,8 +228,10 @@ DataError CompoundFile::readMiniStream(std::uint32_t start, std::uint64_t size, 
   const std::size_t miniSectors = miniStream_.size() / kMiniSectorSize + (miniStream_.size() % kMiniSectorSize ? 1 : 0);
   scratch.resize(static_cast<std::size_t>(size));
   std::uint32_t sector = start;
+  std::vector<bool> visited(miniSectors, false);
   for (std::size_t i = 0; i < needed; ++i) {
-    if (sector >= miniSectors || i >= miniSectors) return DataError::WorkbookStreamCut;  // outside, or a loop
+    if (sector >= miniSectors || visited[sector]) return DataError::WorkbookStreamCut;  // outside, or a loop
+    visited[sector] = true;
     const std::size_t offset = static_cast<std::size_t>(sector) * kMiniSectorSize;
     const std::size_t want = std::min<std::size_t>(kMiniSectorSize, scratch.size() - i * kMiniSectorSize);
     if (offset + want > miniStream_.size()) return DataError::WorkbookStreamCut;

@@ -45,7 +45,7 @@ class CompoundFile {
   // Bytes of a sector that lie inside the file (the last one may be short).
   std::size_t sectorBytesInFile(std::uint32_t sector) const;
   // Follows a FAT chain for at most `limit` sectors; false on a sector
-  // outside the file or a chain longer than the file has sectors.
+  // outside the file or one met twice (a loop).
   bool followChain(std::uint32_t start, std::size_t limit, std::vector<std::uint32_t>& chain) const;
   DataError readFat();
   DataError readDirectory();
