@@ -35,7 +35,12 @@ bool convert(const char* to, const char* from, std::string_view in, std::string&
 // 0 means not looked up yet.
 class Utf16Table {
  public:
-  Utf16Table() : entries_(65536, 0) {}
+  Utf16Table() : entries_(65536, 0), cd_(iconv_open(kAnsiCharset, "UTF-16LE")) {}
+  ~Utf16Table() {
+    if (cd_ != kNoConverter) iconv_close(cd_);
+  }
+  Utf16Table(const Utf16Table&) = delete;
+  Utf16Table& operator=(const Utf16Table&) = delete;
 
   void append(char16_t unit, std::string& out) {
     std::uint32_t& e = entries_[unit];
@@ -45,18 +50,27 @@ class Utf16Table {
   }
 
  private:
-  static std::uint32_t lookUp(char16_t unit) {
+  static inline const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+
+  std::uint32_t lookUp(char16_t unit) {
     const std::uint32_t unknown = (1u << 16) | '?';
-    if (unit >= 0xD800 && unit <= 0xDFFF) return unknown;
-    const char in[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-    std::string bytes;
-    if (!convert(kAnsiCharset, "UTF-16LE", std::string_view(in, 2), bytes) || bytes.empty() || bytes.size() > 2)
-      return unknown;
-    if (bytes.size() == 1) return (1u << 16) | static_cast<unsigned char>(bytes[0]);
-    return (2u << 16) | (static_cast<unsigned char>(bytes[0]) << 8) | static_cast<unsigned char>(bytes[1]);
+    if ((unit >= 0xD800 && unit <= 0xDFFF) || cd_ == kNoConverter) return unknown;
+    char in[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    unsigned char bytes[8];
+    char* src = in;
+    std::size_t srcLeft = 2;
+    char* dst = reinterpret_cast<char*>(bytes);
+    std::size_t dstLeft = sizeof bytes;
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // a fresh start for every unit
+    const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+    const std::size_t n = sizeof bytes - dstLeft;
+    if (rc == static_cast<std::size_t>(-1) || srcLeft != 0 || n == 0 || n > 2) return unknown;
+    if (n == 1) return (1u << 16) | bytes[0];
+    return (2u << 16) | (bytes[0] << 8) | bytes[1];
   }
 
   std::vector<std::uint32_t> entries_;
+  iconv_t cd_;
 };
 
 Utf16Table& table() {
