@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a task needs, only those that are missing.
+#   scripts/install-deps.sh test    native build and tests
+#   scripts/install-deps.sh fuzz    libFuzzer builds (clang)
+#   scripts/install-deps.sh bench   benchmark comparisons
+#   scripts/install-deps.sh fixtures  the spreadsheet writers that make fixtures
+set -euo pipefail
+
+packages=()
+case "${1:-test}" in
+  test) packages=(cmake make g++ libgtest-dev libgmock-dev) ;;
+  fuzz) packages=(cmake make clang libclang-rt-14-dev) ;;
+  bench) packages=(cmake make g++ python3-xlwt python3-xlrd libfreexl-dev hyperfine) ;;
+  fixtures) packages=(python3-xlwt python3-xlrd gnumeric libreoffice-calc-nogui python3-uno) ;;
+  *) echo "usage: $0 test|fuzz|bench|fixtures" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
