@@ -23,59 +23,78 @@ int usage() {
   return 1;
 }
 
-void appendEscaped(const std::string& ansiText, std::string& out) {
-  bool plain = true;
-  for (char c : ansiText) plain &= static_cast<unsigned char>(c) < 0x80;
-  const std::string text = plain ? ansiText : qd::ansi::toUtf8(ansiText);
-  for (char c : text) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      default: out += c;
+// Output goes out in blocks, so that printing costs no more memory than
+// a block whatever the workbook's size.
+class Output {
+ public:
+  ~Output() { flush(); }
+  void field(const std::string& ansiText) {
+    utf8_.clear();
+    qd::ansi::appendUtf8(ansiText, utf8_);
+    // Plain runs are copied whole; only the four special bytes are spelled out.
+    const char* run = utf8_.data();
+    const char* end = run + utf8_.size();
+    for (const char* p = run; p < end; ++p) {
+      const char* escape = nullptr;
+      switch (*p) {
+        case '\\': escape = "\\\\"; break;
+        case '\t': escape = "\\t"; break;
+        case '\r': escape = "\\r"; break;
+        case '\n': escape = "\\n"; break;
+        default: continue;
+      }
+      block_.append(run, p).append(escape, 2);
+      run = p + 1;
     }
+    block_.append(run, end);
   }
-}
+  void put(char c) {
+    block_ += c;
+    if (block_.size() >= kBlock) flush();
+  }
+  void flush() {
+    std::fwrite(block_.data(), 1, block_.size(), stdout);
+    block_.clear();
+  }
 
-struct Outcome {
-  int status = 0;
-  std::string output;
+ private:
+  static constexpr std::size_t kBlock = 1 << 16;
+  std::string block_, utf8_;
 };
 
-// Connects, queries and reads every record as the import does.
-Outcome dump(const std::string& path, const std::string& sheet, bool keepOutput) {
+// Connects, queries and reads every record as the import does; prints the
+// records when `output` is given. Returns the exit status.
+int dump(const std::string& path, const std::string& sheet, Output* output) {
   qd::DatabaseConnection connection;
   qd::RecordSet records;
   if (!connection.connect(qd::buildConnectionString(path))) {
-    if (keepOutput)
+    if (output)
       std::fprintf(stderr, "xlsdump: cannot connect to %s: %s\n", path.c_str(), qd::describe(connection.lastError()));
-    return {2, {}};
+    return 2;
   }
   records.attach(&connection);
   const bool ran = records.open("SELECT * FROM [" + sheet + "$]", qd::SourceKind::SqlStatement);
-  Outcome outcome;
   std::string fields[4];
   records.moveFirst();
   while (!records.isPastLast()) {
     for (int i = 0; i < 4; ++i) records.readField(i, fields[i]);
-    if (keepOutput) {
+    if (output) {
       for (int i = 0; i < 4; ++i) {
-        if (i > 0) outcome.output += '\t';
-        appendEscaped(fields[i], outcome.output);
+        if (i > 0) output->put('\t');
+        output->field(fields[i]);
       }
-      outcome.output += '\n';
+      output->put('\n');
     }
     records.moveNext();
   }
   records.close();
   connection.close();
   if (!ran) {
-    if (keepOutput)
+    if (output)
       std::fprintf(stderr, "xlsdump: query on sheet %s failed: %s\n", sheet.c_str(), qd::describe(records.lastError()));
-    outcome.status = 3;
+    return 3;
   }
-  return outcome;
+  return 0;
 }
 
 }  // namespace
@@ -101,8 +120,7 @@ int main(int argc, char** argv) {
   // Paths and sheet names arrive in the terminal's encoding; the import
   // works in the ANSI code page.
   const std::string ansiSheet = qd::ansi::fromUtf8(sheet);
-  for (long i = 1; i < repeat; ++i) dump(path, ansiSheet, false);
-  const Outcome outcome = dump(path, ansiSheet, true);
-  std::fwrite(outcome.output.data(), 1, outcome.output.size(), stdout);
-  return outcome.status;
+  for (long i = 1; i < repeat; ++i) dump(path, ansiSheet, nullptr);
+  Output output;
+  return dump(path, ansiSheet, &output);
 }

@@ -9,16 +9,25 @@
 namespace qd {
 namespace {
 
-void appendUnits(const std::vector<char16_t>& units, std::string& out) {
-  bool ascii = true;
-  for (char16_t u : units) ascii &= u < 0x80;
-  if (ascii) {
-    const std::size_t at = out.size();
-    out.resize(at + units.size());
-    for (std::size_t i = 0; i < units.size(); ++i) out[at + i] = static_cast<char>(units[i]);
-  } else {
-    ansi::appendFromUtf16(units.data(), units.size(), out);
+// Characters that lie whole in one piece, converted straight from the
+// record's bytes; plain ASCII in compressed form is copied as it is.
+void appendChars(const std::uint8_t* src, std::size_t count, bool wide, std::vector<char16_t>& units,
+                 std::string& out) {
+  if (wide) {
+    ansi::appendFromUtf16Le(src, count, out);
+    return;
   }
+  std::size_t plain = 0;  // leading characters in 1 .. 7F
+  while (plain < count && src[plain] - 1u < 0x7Fu) ++plain;
+  if (plain == count) {
+    out.append(reinterpret_cast<const char*>(src), count);
+    return;
+  }
+  // Compressed characters are the code points 0 .. FF.
+  units.assign(src, src + count);
+  std::size_t n = 0;
+  while (n < count && units[n] != 0) ++n;  // a NUL ends the text
+  ansi::appendFromUtf16(units.data(), n, out);
 }
 
 }  // namespace
@@ -68,6 +77,17 @@ bool PieceReader::skip(std::uint64_t count) {
 }
 
 bool PieceReader::readChars(std::size_t count, bool wide, std::string& out) {
+  if (count == 0) return true;
+  if (piece_ < pieces_.size()) {
+    const Bytes& p = pieces_[piece_];
+    const std::size_t bytes = wide ? 2 * count : count;
+    if (pos_ < p.size() && p.size() - pos_ >= bytes) {
+      appendChars(p.data() + pos_, count, wide, units_, out);
+      pos_ += bytes;
+      return true;
+    }
+  }
+  // The characters run over into CONTINUE records.
   units_.clear();
   bool stopped = false;  // a NUL ends the text; the rest is read and dropped
   std::size_t remaining = count;
@@ -97,7 +117,7 @@ bool PieceReader::readChars(std::size_t count, bool wide, std::string& out) {
     pos_ += wide ? 2 * n : n;
     remaining -= n;
   }
-  appendUnits(units_, out);
+  ansi::appendFromUtf16(units_.data(), units_.size(), out);
   return true;
 }
 

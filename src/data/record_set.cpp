@@ -82,7 +82,10 @@ bool RecordSet::readField(long position, std::string& text) const {
   const auto begin = sheet_->cells.begin() + static_cast<std::ptrdiff_t>(rowBegin_);
   const auto end = sheet_->cells.begin() + static_cast<std::ptrdiff_t>(rowEnd_);
   const auto cell = std::lower_bound(begin, end, column, [](const Cell& c, std::uint16_t col) { return c.column < col; });
-  if (cell != end && cell->column == column) {
+  if (cell == end || cell->column != column) return true;
+  if (cell->kind == CellKind::SharedText) {
+    text.assign(sheet_->sharedStrings->at(cell->text));  // the common case, without the detour
+  } else {
     static const std::string separator = ansi::userDecimalSeparator();
     assignFieldText(sheet_->value(*cell), text, separator);
   }

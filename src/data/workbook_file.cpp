@@ -1,6 +1,5 @@
 #include "data/workbook_file.h"
 
-#include "data/file_bytes.h"
 
 namespace qd {
 namespace {
@@ -19,17 +18,17 @@ bool sameSheetName(std::string_view a, std::string_view b) {
 }  // namespace
 
 DataError WorkbookFile::open(const std::string& path) {
-  if (!readWholeFile(path, bytes_)) return DataError::FileUnreadable;
+  if (!file_.readFile(path)) return DataError::FileUnreadable;
   return openBytes();
 }
 
 DataError WorkbookFile::open(std::vector<std::uint8_t> bytes) {
-  bytes_ = std::move(bytes);
+  file_.assign(std::move(bytes));
   return openBytes();
 }
 
 DataError WorkbookFile::openBytes() {
-  if (DataError e = compound_.open(Bytes(bytes_.data(), bytes_.size())); e != DataError::None) return e;
+  if (DataError e = compound_.open(file_.bytes()); e != DataError::None) return e;
   int entry = compound_.findStream(u"Workbook");
   if (entry < 0) entry = compound_.findStream(u"Book");
   if (entry < 0) return DataError::NotWorkbook;

@@ -9,6 +9,7 @@
 
 #include "data/compound_file.h"
 #include "data/data_error.h"
+#include "data/file_buffer.h"
 #include "data/workbook_globals.h"
 #include "data/worksheet.h"
 
@@ -17,7 +18,7 @@ namespace qd {
 class WorkbookFile {
  public:
   WorkbookFile() = default;
-  WorkbookFile(const WorkbookFile&) = delete;  // the compound file points into bytes_
+  WorkbookFile(const WorkbookFile&) = delete;  // the compound file points into file_
   WorkbookFile& operator=(const WorkbookFile&) = delete;
 
   // Reads the file and finds its workbook stream. Fails for a file that
@@ -37,7 +38,7 @@ class WorkbookFile {
   DataError openBytes();
   DataError readGlobals();
 
-  std::vector<std::uint8_t> bytes_;
+  FileBuffer file_;
   CompoundFile compound_;
   std::vector<std::uint8_t> streamCopy_;
   Bytes stream_;

@@ -16,18 +16,17 @@ void readSharedStrings(const BiffRecord& sst, BiffRecordReader& records, TextPoo
   PieceReader reader(pieces);
   std::uint32_t total = 0, unique = 0;
   if (!reader.readU32(total) || !reader.readU32(unique)) return;
-  // Each string takes at least three bytes, which bounds what the count may claim.
   std::size_t bytes = 0;
   for (const Bytes& p : pieces) bytes += p.size();
-  pool.reserve(std::min<std::size_t>(unique, bytes / 3));
+  // Each string takes at least three bytes, which bounds what the count may
+  // claim; a text in the ANSI code page is rarely longer than in the file.
+  pool.reserve(std::min<std::size_t>(unique, bytes / 3), bytes);
+  std::string text;
   for (std::uint32_t i = 0; i < unique && !reader.atEnd(); ++i) {
-    const std::size_t mark = pool.buffer().size();
-    if (!reader.readString(true, pool.buffer())) {
-      // A string cut short ends the table; cells that refer past it read empty.
-      pool.buffer().resize(mark);
-      return;
-    }
-    pool.commit();
+    text.clear();
+    // A string cut short ends the table; cells that refer past it read empty.
+    if (!reader.readString(true, text)) return;
+    pool.add(text);
   }
 }
 

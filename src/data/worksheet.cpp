@@ -63,12 +63,11 @@ class SheetBuilder {
     c.text = index;
   }
 
-  // A cell with a text of its own: the text is what was appended to
-  // ownTexts().buffer() since the last commit.
-  Cell& ownText(std::uint32_t row, std::uint16_t col) {
+  // A cell with a text of its own.
+  Cell& ownText(std::uint32_t row, std::uint16_t col, std::string_view text = {}) {
     Cell& c = add(row, col);
     c.kind = CellKind::OwnText;
-    c.text = static_cast<std::uint32_t>(out_.ownTexts.commit());
+    c.text = static_cast<std::uint32_t>(out_.ownTexts.add(text));
     return c;
   }
 
@@ -128,12 +127,11 @@ void readCellRecord(const BiffRecord& r, BiffRecordReader& records, const Workbo
   if (r.type == biff::kString && pendingText >= 0) {
     std::vector<Bytes> pieces{d};
     records.takeContinues(pieces);
-    std::string& buffer = out.ownTexts.buffer();
     std::string text;
     PieceReader reader(pieces);
     const bool ok = biff8 ? reader.readString(true, text) : readBiff5String(d, 0, true, g.codePage, text);
-    buffer += ok ? text : std::string();
-    out.cells[static_cast<std::size_t>(pendingText)].text = static_cast<std::uint32_t>(out.ownTexts.commit());
+    if (!ok) text.clear();
+    out.cells[static_cast<std::size_t>(pendingText)].text = static_cast<std::uint32_t>(out.ownTexts.add(text));
     pendingText = -1;
     return;
   }
@@ -161,11 +159,10 @@ void readCellRecord(const BiffRecord& r, BiffRecordReader& records, const Workbo
       break;
     case biff::kLabel:
     case biff::kRString: {
-      std::string& buffer = out.ownTexts.buffer();
-      const std::size_t mark = buffer.size();
-      const bool ok = biff8 ? readBiff8String(d, 6, true, buffer) : readBiff5String(d, 6, true, g.codePage, buffer);
-      if (!ok) buffer.resize(mark);
-      sheet.ownText(row, col);
+      std::string text;
+      const bool ok = biff8 ? readBiff8String(d, 6, true, text) : readBiff5String(d, 6, true, g.codePage, text);
+      if (!ok) text.clear();
+      sheet.ownText(row, col, text);
       break;
     }
     case biff::kBoolErr:
@@ -254,6 +251,9 @@ DataError readWorksheet(Bytes stream, const WorkbookGlobals& g, const SheetEntry
   if (!records.next(r) || r.type != biff::kBof || r.data.size() < 4 ||
       loadU16(r.data.data() + 2) != biff::kBofWorksheet)
     return records.cut() ? DataError::SheetCut : DataError::DamagedWorkbook;
+  // The smallest cell record takes 14 bytes: room for what the rest of the
+  // stream can hold, within reason, so the cells are not copied as they grow.
+  out.cells.reserve(std::min<std::size_t>((stream.size() - entry.offset) / 14, std::size_t{1} << 22));
   SheetBuilder sheet(g, out);
   long pendingText = -1;
   int depth = 0;  // embedded substreams (charts) have BOF and EOF of their own

@@ -8,6 +8,7 @@
 
 #include "data/byte_span.h"
 #include "data/data_error.h"
+#include "data/large_memory.h"
 #include "data/text_pool.h"
 #include "data/workbook_globals.h"
 #include "text/field_value.h"
@@ -37,7 +38,7 @@ struct Cell {
 };
 
 struct Worksheet {
-  std::vector<Cell> cells;  // sorted by row, then column; one cell a place
+  std::vector<Cell, LargeAllocator<Cell>> cells;  // sorted by row, then column; one cell a place
   bool date1904 = false;
   std::shared_ptr<const TextPool> sharedStrings;
   TextPool ownTexts;

@@ -2,6 +2,7 @@
 #include <iconv.h>
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -30,52 +31,42 @@ bool convert(const char* to, const char* from, std::string_view in, std::string&
   return true;
 }
 
-// Code page 936 bytes of each BMP unit, looked up once through iconv.
-// An entry holds the byte count in bits 16..23 and the bytes below;
-// 0 means not looked up yet.
-class Utf16Table {
- public:
-  Utf16Table() : entries_(65536, 0), cd_(iconv_open(kAnsiCharset, "UTF-16LE")) {}
-  ~Utf16Table() {
-    if (cd_ != kNoConverter) iconv_close(cd_);
-  }
-  Utf16Table(const Utf16Table&) = delete;
-  Utf16Table& operator=(const Utf16Table&) = delete;
+// Code page 936 bytes of each BMP unit, looked up once through iconv, in
+// memory order (first byte in the low byte). A character of two bytes
+// starts with a lead byte 81 .. FE; one of one byte is ASCII, 80 (the euro
+// sign) or '?'. 0 while not looked up yet.
+std::uint16_t gbkOfUnit[65536];
 
-  void append(char16_t unit, std::string& out) {
-    std::uint32_t& e = entries_[unit];
-    if (e == 0) e = lookUp(unit);
-    if ((e >> 16) == 2) out += static_cast<char>((e >> 8) & 0xFF);
-    out += static_cast<char>(e & 0xFF);
-  }
-
- private:
-  static inline const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
-
-  std::uint32_t lookUp(char16_t unit) {
-    const std::uint32_t unknown = (1u << 16) | '?';
-    if ((unit >= 0xD800 && unit <= 0xDFFF) || cd_ == kNoConverter) return unknown;
+std::uint16_t lookUpUnit(char16_t unit) {
+  static const iconv_t cd = iconv_open(kAnsiCharset, "UTF-16LE");
+  std::uint16_t result = '?';
+  if (unit < 0x80) {
+    result = unit;
+  } else if ((unit < 0xD800 || unit > 0xDFFF) && cd != reinterpret_cast<iconv_t>(-1)) {
     char in[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
     unsigned char bytes[8];
     char* src = in;
     std::size_t srcLeft = 2;
     char* dst = reinterpret_cast<char*>(bytes);
     std::size_t dstLeft = sizeof bytes;
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // a fresh start for every unit
-    const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);  // a fresh start for every unit
+    const std::size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
     const std::size_t n = sizeof bytes - dstLeft;
-    if (rc == static_cast<std::size_t>(-1) || srcLeft != 0 || n == 0 || n > 2) return unknown;
-    if (n == 1) return (1u << 16) | bytes[0];
-    return (2u << 16) | (bytes[0] << 8) | bytes[1];
+    if (rc != static_cast<std::size_t>(-1) && srcLeft == 0 && n == 1 && bytes[0] <= 0x80) result = bytes[0];
+    if (rc != static_cast<std::size_t>(-1) && srcLeft == 0 && n == 2 && bytes[0] >= 0x81)
+      result = static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
   }
+  gbkOfUnit[unit] = result;
+  return result;
+}
 
-  std::vector<std::uint32_t> entries_;
-  iconv_t cd_;
-};
-
-Utf16Table& table() {
-  static Utf16Table t;
-  return t;
+// Writes one unit (not NUL) at `p`, which has room for two bytes; returns
+// the next position.
+inline char* putUnit(char16_t u, char* p) {
+  std::uint16_t e = gbkOfUnit[u];
+  if (e == 0) e = lookUpUnit(u);
+  std::memcpy(p, &e, 2);
+  return p + 1 + ((e & 0xFF) >= 0x81);
 }
 
 std::string charsetOf(unsigned codePage) {
@@ -91,15 +82,25 @@ std::string charsetOf(unsigned codePage) {
 }  // namespace
 
 void appendFromUtf16(const char16_t* units, std::size_t count, std::string& out) {
-  Utf16Table& t = table();
+  const std::size_t at = out.size();
+  out.resize(at + 2 * count);  // no unit takes more than two bytes
+  char* const begin = out.data() + at;
+  char* p = begin;
+  for (std::size_t i = 0; i < count; ++i) p = putUnit(units[i], p);
+  out.resize(at + static_cast<std::size_t>(p - begin));
+}
+
+void appendFromUtf16Le(const unsigned char* bytes, std::size_t count, std::string& out) {
+  const std::size_t at = out.size();
+  out.resize(at + 2 * count);
+  char* const begin = out.data() + at;
+  char* p = begin;
   for (std::size_t i = 0; i < count; ++i) {
-    const char16_t u = units[i];
-    if (u < 0x80) {
-      out += static_cast<char>(u);
-    } else {
-      t.append(u, out);
-    }
+    const auto u = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    if (u == 0) break;
+    p = putUnit(u, p);
   }
+  out.resize(at + static_cast<std::size_t>(p - begin));
 }
 
 void appendFromCodePage(unsigned codePage, const char* bytes, std::size_t count, std::string& out) {
@@ -121,18 +122,75 @@ void appendFromCodePage(unsigned codePage, const char* bytes, std::size_t count,
   appendFromUtf16(units.data(), units.size(), out);
 }
 
-std::string toUtf8(std::string_view ansiText) {
-  std::string out;
-  if (!convert("UTF-8", kAnsiCharset, ansiText, out)) {
-    // Invalid sequences: convert what can be, character by character.
-    out.clear();
-    for (std::size_t i = 0; i < ansiText.size();) {
-      const bool pair = static_cast<unsigned char>(ansiText[i]) >= 0x81 && i + 1 < ansiText.size();
-      const std::size_t len = pair ? 2 : 1;
-      if (!convert("UTF-8", kAnsiCharset, ansiText.substr(i, len), out)) out += '?';
-      i += len;
+namespace {
+
+// UTF-8 of each code page 936 character, looked up once through iconv:
+// the byte count in bits 24..31 and up to three bytes below; 0 while not
+// looked up yet. Index: the byte for one-byte characters, else
+// 256 + (lead - 0x81) * 256 + trail.
+std::uint32_t utf8OfGbk[256 + 126 * 256];
+
+constexpr std::uint32_t kNoCharacter = (1u << 24) | '?';
+
+// The UTF-8 bytes in memory order (first byte lowest), the count on top.
+std::uint32_t lookUpGbk(const char* bytes, std::size_t length) {
+  static const iconv_t cd = iconv_open("UTF-8", kAnsiCharset);
+  std::uint32_t result = kNoCharacter;
+  if (cd != reinterpret_cast<iconv_t>(-1)) {
+    char in[2] = {bytes[0], length > 1 ? bytes[1] : '\0'};
+    unsigned char utf8[8];
+    char* src = in;
+    std::size_t srcLeft = length;
+    char* dst = reinterpret_cast<char*>(utf8);
+    std::size_t dstLeft = sizeof utf8;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    const std::size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    const std::size_t n = sizeof utf8 - dstLeft;
+    if (rc != static_cast<std::size_t>(-1) && srcLeft == 0 && n >= 1 && n <= 3) {
+      result = static_cast<std::uint32_t>(n) << 24;
+      for (std::size_t k = 0; k < n; ++k) result |= static_cast<std::uint32_t>(utf8[k]) << (8 * k);
     }
   }
+  return result;
+}
+
+}  // namespace
+
+void appendUtf8(std::string_view ansiText, std::string& out) {
+  const std::size_t at = out.size();
+  out.resize(at + 3 * ansiText.size() + 1);  // the euro sign, one byte, takes three; +1 for a 4-byte store
+  char* const begin = out.data() + at;
+  char* p = begin;
+  const auto* s = reinterpret_cast<const unsigned char*>(ansiText.data());
+  const std::size_t n = ansiText.size();
+  for (std::size_t i = 0; i < n;) {
+    const unsigned b = s[i];
+    if (b < 0x80) {
+      *p++ = static_cast<char>(b);
+      ++i;
+      continue;
+    }
+    const bool pair = b >= 0x81 && b <= 0xFE && i + 1 < n;
+    const std::size_t index = pair ? 256 + (b - 0x81) * 256 + s[i + 1] : b;
+    std::uint32_t e = utf8OfGbk[index];
+    if (e == 0) e = utf8OfGbk[index] = lookUpGbk(ansiText.data() + i, pair ? 2 : 1);
+    if (pair && e == kNoCharacter) {
+      // No character: the lead byte alone becomes '?', the next is read afresh.
+      *p++ = '?';
+      ++i;
+      continue;
+    }
+    const std::uint32_t bytes = e & 0xFFFFFF;
+    std::memcpy(p, &bytes, 4);
+    p += e >> 24;
+    i += pair ? 2 : 1;
+  }
+  out.resize(at + static_cast<std::size_t>(p - begin));
+}
+
+std::string toUtf8(std::string_view ansiText) {
+  std::string out;
+  appendUtf8(ansiText, out);
   return out;
 }
 

@@ -32,6 +32,17 @@ void appendFromUtf16(const char16_t* units, std::size_t count, std::string& out)
   appendWide(reinterpret_cast<const wchar_t*>(units), static_cast<int>(count), CP_ACP, out);
 }
 
+void appendFromUtf16Le(const unsigned char* bytes, std::size_t count, std::string& out) {
+  std::wstring wide(count, L'\0');
+  std::size_t n = 0;
+  for (; n < count; ++n) {
+    const auto u = static_cast<wchar_t>(bytes[2 * n] | (bytes[2 * n + 1] << 8));
+    if (u == 0) break;
+    wide[n] = u;
+  }
+  appendWide(wide.data(), static_cast<int>(n), CP_ACP, out);
+}
+
 void appendFromCodePage(unsigned codePage, const char* bytes, std::size_t count, std::string& out) {
   bool ascii = true;
   for (std::size_t i = 0; i < count && ascii; ++i) ascii = static_cast<unsigned char>(bytes[i]) < 0x80;
@@ -44,10 +55,14 @@ void appendFromCodePage(unsigned codePage, const char* bytes, std::size_t count,
   appendWide(wide.data(), static_cast<int>(wide.size()), CP_ACP, out);
 }
 
-std::string toUtf8(std::string_view ansiText) {
+void appendUtf8(std::string_view ansiText, std::string& out) {
   const std::wstring wide = toWide(CP_ACP, ansiText.data(), static_cast<int>(ansiText.size()));
-  std::string out;
   appendWide(wide.data(), static_cast<int>(wide.size()), CP_UTF8, out);
+}
+
+std::string toUtf8(std::string_view ansiText) {
+  std::string out;
+  appendUtf8(ansiText, out);
   return out;
 }
 
