@@ -11,6 +11,11 @@
 #include <cstdlib>
 #include <string>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "data/connection_string.h"
 #include "data/database_connection.h"
 #include "data/record_set.h"
@@ -117,9 +122,14 @@ int main(int argc, char** argv) {
     }
   }
   if (path.empty()) return usage();
-  // Paths and sheet names arrive in the terminal's encoding; the import
-  // works in the ANSI code page.
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);  // the lines end in \n alone, as on other systems
+  const std::string& ansiSheet = sheet;  // arguments arrive in the ANSI code page
+#else
+  // Sheet names arrive in the terminal's UTF-8; the import works in the
+  // ANSI code page. Paths are the file system's bytes and stay as they are.
   const std::string ansiSheet = qd::ansi::fromUtf8(sheet);
+#endif
   for (long i = 1; i < repeat; ++i) dump(path, ansiSheet, nullptr);
   Output output;
   return dump(path, ansiSheet, &output);
