@@ -3,6 +3,7 @@
 #   scripts/install-deps.sh test    native build and tests
 #   scripts/install-deps.sh fuzz    libFuzzer builds (clang)
 #   scripts/install-deps.sh bench   benchmark comparisons
+#   scripts/install-deps.sh windows   MinGW cross compilers, Wine and the zh_CN locale
 #   scripts/install-deps.sh fixtures  the spreadsheet writers that make fixtures
 set -euo pipefail
 
@@ -11,8 +12,9 @@ case "${1:-test}" in
   test) packages=(cmake make g++ libgtest-dev libgmock-dev) ;;
   fuzz) packages=(cmake make clang libclang-rt-14-dev) ;;
   bench) packages=(cmake make g++ python3-xlwt python3-xlrd libfreexl-dev hyperfine) ;;
+  windows) packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 locales) ;;
   fixtures) packages=(python3-xlwt python3-xlrd gnumeric libreoffice-calc-nogui python3-uno) ;;
-  *) echo "usage: $0 test|fuzz|bench|fixtures" >&2; exit 2 ;;
+  *) echo "usage: $0 test|fuzz|bench|windows|fixtures" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -25,4 +27,12 @@ if ((${#missing[@]})); then
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -q
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine runs the program in the Chinese locale, whose ANSI code page is 936.
+if [ "${1:-}" = windows ] && ! locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'zh_CN.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
 fi
