@@ -2,7 +2,6 @@
 # Installs the Debian packages a task needs, only those that are missing.
 #   scripts/install-deps.sh test    native build and tests
 #   scripts/install-deps.sh fuzz    libFuzzer builds (clang)
-#   scripts/install-deps.sh bench   benchmark comparisons
 #   scripts/install-deps.sh windows   MinGW cross compilers, Wine and the zh_CN locale
 #   scripts/install-deps.sh fixtures  the spreadsheet writers that make fixtures
 set -euo pipefail
@@ -11,10 +10,9 @@ packages=()
 case "${1:-test}" in
   test) packages=(cmake make g++ libgtest-dev libgmock-dev) ;;
   fuzz) packages=(cmake make clang libclang-rt-14-dev) ;;
-  bench) packages=(cmake make g++ python3-xlwt python3-xlrd libfreexl-dev hyperfine) ;;
   windows) packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 locales) ;;
   fixtures) packages=(python3-xlwt python3-xlrd gnumeric libreoffice-calc-nogui python3-uno) ;;
-  *) echo "usage: $0 test|fuzz|bench|windows|fixtures" >&2; exit 2 ;;
+  *) echo "usage: $0 test|fuzz|windows|fixtures" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -37,22 +37,19 @@ class Output {
     utf8_.clear();
     qd::ansi::appendUtf8(ansiText, utf8_);
     // Plain runs are copied whole; only the four special bytes are spelled out.
-    const char* run = utf8_.data();
-    const char* end = run + utf8_.size();
-    for (const char* p = run; p < end; ++p) {
-      const char* escape = nullptr;
-      switch (*p) {
-        case '\\': escape = "\\\\"; break;
-        case '\t': escape = "\\t"; break;
-        case '\r': escape = "\\r"; break;
-        case '\n': escape = "\\n"; break;
-        default: continue;
-      }
-      block_.append(run, p).append(escape, 2);
-      run = p + 1;
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8_.data());
+    const auto* const end = p + utf8_.size();
+    while (p < end) {
+      const auto* run = p;
+      while (p < end && !isSpecial(*p)) ++p;
+      block_.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+      if (p == end) break;
+      block_ += '\\';
+      block_ += *p == '\\' ? '\\' : *p == '\t' ? 't' : *p == '\r' ? 'r' : 'n';
+      ++p;
     }
-    block_.append(run, end);
   }
+
   void put(char c) {
     block_ += c;
     if (block_.size() >= kBlock) flush();
@@ -63,6 +60,8 @@ class Output {
   }
 
  private:
+  static bool isSpecial(unsigned char c) { return c <= '\\' && (c == '\\' || c == '\t' || c == '\r' || c == '\n'); }
+
   static constexpr std::size_t kBlock = 1 << 16;
   std::string block_, utf8_;
 };
