@@ -122,6 +122,17 @@ bool PieceReader::readChars(std::size_t count, bool wide, std::string& out) {
 }
 
 bool PieceReader::readString(bool countIs16Bit, std::string& out) {
+  // The usual case: a plain string lying whole in the current piece.
+  if (countIs16Bit && piece_ < pieces_.size() && pieces_[piece_].size() - pos_ >= 3 && pos_ < pieces_[piece_].size()) {
+    const std::uint8_t* h = pieces_[piece_].data() + pos_;
+    const std::size_t count = loadU16(h);
+    const std::uint8_t flags = h[2];
+    const std::size_t bytes = (flags & 0x01) ? 2 * count : count;
+    if ((flags & 0x0C) == 0 && pieces_[piece_].size() - pos_ - 3 >= bytes) {
+      pos_ += 3;
+      return readChars(count, (flags & 0x01) != 0, out);
+    }
+  }
   std::uint16_t count = 0;
   std::uint8_t count8 = 0, flags = 0;
   if (countIs16Bit ? !readU16(count) : !readU8(count8)) return false;
