@@ -4,15 +4,17 @@
 #    UndefinedBehaviorSanitizer (build-asan): unit tests, the workbook
 #    fixtures through xlsdump, the fuzzers' corpus and crash replays;
 #  - the shipped 32-bit Windows build with MinGW (build-win32);
-#  - a 64-bit Windows build run under Wine (build-win64): the workbook
-#    fixtures through the Windows xlsdump. (These machines' kernels run no
-#    32-bit code, so Wine runs the 64-bit build of the same sources.)
+#  - a 64-bit Windows build run under Wine in Xvfb (build-win64): the
+#    workbook fixtures through the Windows xlsdump, and the acceptance tests
+#    that drive the real program from outside. (These machines' kernels run
+#    no 32-bit code, so Wine runs the 64-bit build of the same sources.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
 
 scripts/install-deps.sh test
 scripts/install-deps.sh windows
+scripts/install-deps.sh display
 
 cmake -S . -B build-asan -DQD_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-asan -j "$jobs"
@@ -28,6 +30,10 @@ status=0
 ctest --test-dir build-asan --output-on-failure -j "$jobs" || status=1
 
 . scripts/wine-env.sh "$PWD/build-win64/wineprefix"
+display=:$((200 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'wine_stop; kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
 ctest --test-dir build-win64 --output-on-failure -j "$jobs" || status=1
-wine_stop
 exit $status

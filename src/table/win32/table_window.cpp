@@ -13,7 +13,7 @@
 namespace qd {
 namespace {
 
-constexpr char kClassName[] = "QuestionDrillTableWindow";
+constexpr const char* kClassName = table_ids::kWindowClass;
 constexpr int kOuterWidth = 567, kOuterHeight = 494;
 
 // The form's controls; layOutTableWindow places them before the window is shown.

@@ -5,6 +5,7 @@
 
 #include "app/quiz_state.h"
 #include "table/database_workbook_source.h"
+#include "table/table_control_ids.h"
 #include "table/table_layout.h"
 #include "table/workbook_import.h"
 #include "toolkit/grid_model.h"
@@ -40,7 +41,15 @@ class TableWindow : public ImportWindow, public ControlPlacer {
   ControlPlace place(TableControl control) override;
 
   // Control ids.
-  enum : int { kLabel = 100, kPathBox, kBrowseButton, kReadButton, kGrid, kProgressBar, kStartButton };
+  enum : int {
+    kLabel = table_ids::kLabel,
+    kPathBox = table_ids::kPathBox,
+    kBrowseButton = table_ids::kBrowseButton,
+    kReadButton = table_ids::kReadButton,
+    kGrid = table_ids::kGrid,
+    kProgressBar = table_ids::kProgressBar,
+    kStartButton = table_ids::kStartButton,
+  };
 
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -1,0 +1,109 @@
+#include "win_driver.h"
+
+#include <vector>
+
+#include "toolkit/win32/grid_control.h"
+
+namespace qd::driver {
+
+HWND waitFor(const std::function<HWND()>& probe, int ms) {
+  for (int waited = 0;; waited += 50) {
+    if (HWND w = probe()) return w;
+    if (waited >= ms) return nullptr;
+    Sleep(50);
+  }
+}
+
+std::string textOf(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+  std::vector<char> buffer(length + 2, '\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG, 5000,
+                      &copied);
+  return std::string(buffer.data());
+}
+
+void setText(HWND window, const std::string& text) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+void settle(HWND window) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+}
+
+namespace {
+struct Search {
+  DWORD processId;
+  const char* className;
+  std::string caption;
+  bool visibleOnly;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK match(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<Search*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  char cls[64] = {0};
+  GetClassNameA(w, cls, sizeof cls);
+  if (pid != s->processId || lstrcmpA(cls, s->className) != 0) return TRUE;
+  if (s->visibleOnly && !IsWindowVisible(w)) return TRUE;
+  if (!s->caption.empty() && textOf(w) != s->caption) return TRUE;
+  s->found = w;
+  return FALSE;
+}
+}  // namespace
+
+HWND messageBoxOf(DWORD processId) {
+  Search s{processId, "#32770", {}, true};
+  EnumWindows(match, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+std::string messageText(HWND box) { return textOf(GetDlgItem(box, 0xFFFF)); }
+
+void pressOk(HWND box) {
+  HWND ok = GetDlgItem(box, IDOK);
+  if (ok == nullptr) ok = GetDlgItem(box, IDCANCEL);
+  PostMessageA(ok, BM_CLICK, 0, 0);
+}
+
+HWND topWindow(DWORD processId, const char* className, const std::string& caption) {
+  Search s{processId, className, caption, false};
+  EnumWindows(match, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+std::string gridCell(HWND grid, int row, int column) {
+  DWORD_PTR inside = 0;
+  SendMessageTimeoutA(grid, kGridSelectCellForText, static_cast<WPARAM>(row), column, SMTO_ABORTIFHUNG, 5000, &inside);
+  return inside ? textOf(grid) : std::string("<outside>");
+}
+
+int gridRows(HWND grid) {
+  DWORD_PTR rows = 0;
+  SendMessageTimeoutA(grid, kGridGetRowCount, 0, 0, SMTO_ABORTIFHUNG, 5000, &rows);
+  return static_cast<int>(rows);
+}
+
+RECT placeInParent(HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+std::string utf8(const std::string& ansi) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+  const int m = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(m), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, out.data(), m, nullptr, nullptr);
+  return out;
+}
+
+}  // namespace qd::driver

@@ -1,0 +1,40 @@
+#pragma once
+// A small automation driver: uses the running program from another
+// process as a person would, through window messages.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace qd::driver {
+
+// Polls `probe` until it gives a window, for at most `ms` milliseconds.
+HWND waitFor(const std::function<HWND()>& probe, int ms = 10000);
+
+// The window text as WM_GETTEXT gives it across processes (ANSI).
+std::string textOf(HWND window);
+void setText(HWND window, const std::string& text);
+
+// Waits until the window's thread has handled what was sent before.
+void settle(HWND window);
+
+// A visible message box (#32770) of the process, or null.
+HWND messageBoxOf(DWORD processId);
+// The message text of a message box, and its OK button pressed.
+std::string messageText(HWND box);
+void pressOk(HWND box);
+
+// A top-level window of the process with that class and caption, or null.
+HWND topWindow(DWORD processId, const char* className, const std::string& caption = {});
+
+// A cell of the grid control, and its row count.
+std::string gridCell(HWND grid, int row, int column);
+int gridRows(HWND grid);
+
+// A control's place in its parent's client area.
+RECT placeInParent(HWND control);
+
+// UTF-8 for reports.
+std::string utf8(const std::string& ansi);
+
+}  // namespace qd::driver
