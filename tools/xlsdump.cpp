@@ -29,29 +29,37 @@ int usage() {
 }
 
 // Output goes out in blocks, so that printing costs no more memory than
-// a block whatever the workbook's size.
+// a block whatever the workbook's size. A line is escaped while still in
+// the ANSI code page, where a two-byte character's trail byte may be 5C
+// ('\\') and must stay as it is, then converted to UTF-8 whole.
 class Output {
  public:
   ~Output() { flush(); }
   void field(const std::string& ansiText) {
-    utf8_.clear();
-    qd::ansi::appendUtf8(ansiText, utf8_);
-    // Plain runs are copied whole; only the four special bytes are spelled out.
-    const auto* p = reinterpret_cast<const unsigned char*>(utf8_.data());
-    const auto* const end = p + utf8_.size();
-    while (p < end) {
-      const auto* run = p;
-      while (p < end && !isSpecial(*p)) ++p;
-      block_.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
-      if (p == end) break;
-      block_ += '\\';
-      block_ += *p == '\\' ? '\\' : *p == '\t' ? 't' : *p == '\r' ? 'r' : 'n';
-      ++p;
+    const auto* s = reinterpret_cast<const unsigned char*>(ansiText.data());
+    const std::size_t n = ansiText.size();
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < n;) {
+      const unsigned char c = s[i];
+      if (c >= 0x81 && c <= 0xFE) {
+        i += 2;  // a lead byte and its trail byte
+        continue;
+      }
+      if (c == '\\' || c == '\t' || c == '\r' || c == '\n') {
+        line_.append(ansiText, run, i - run);
+        line_ += '\\';
+        line_ += c == '\\' ? '\\' : c == '\t' ? 't' : c == '\r' ? 'r' : 'n';
+        run = i + 1;
+      }
+      ++i;
     }
+    if (run < n) line_.append(ansiText, run, n - run);
   }
-
-  void put(char c) {
-    block_ += c;
+  void put(char c) { line_ += c; }
+  void endLine() {
+    line_ += '\n';
+    qd::ansi::appendUtf8(line_, block_);
+    line_.clear();
     if (block_.size() >= kBlock) flush();
   }
   void flush() {
@@ -60,10 +68,8 @@ class Output {
   }
 
  private:
-  static bool isSpecial(unsigned char c) { return c <= '\\' && (c == '\\' || c == '\t' || c == '\r' || c == '\n'); }
-
   static constexpr std::size_t kBlock = 1 << 16;
-  std::string block_, utf8_;
+  std::string line_, block_;
 };
 
 // Connects, queries and reads every record as the import does; prints the
@@ -87,7 +93,7 @@ int dump(const std::string& path, const std::string& sheet, Output* output) {
         if (i > 0) output->put('\t');
         output->field(fields[i]);
       }
-      output->put('\n');
+      output->endLine();
     }
     records.moveNext();
   }

@@ -163,14 +163,15 @@ void appendUtf8(std::string_view ansiText, std::string& out) {
   char* p = begin;
   const auto* s = reinterpret_cast<const unsigned char*>(ansiText.data());
   const std::size_t n = ansiText.size();
-  for (std::size_t i = 0; i < n;) {
+  std::size_t i = 0;
+  while (i < n) {
     const unsigned b = s[i];
     if (b < 0x80) {
       *p++ = static_cast<char>(b);
       ++i;
       continue;
     }
-    const bool pair = b >= 0x81 && b <= 0xFE && i + 1 < n;
+    const bool pair = b != 0x80 && b != 0xFF && i + 1 < n;
     const std::size_t index = pair ? 256 + (b - 0x81) * 256 + s[i + 1] : b;
     std::uint32_t e = utf8OfGbk[index];
     if (e == 0) e = utf8OfGbk[index] = lookUpGbk(ansiText.data() + i, pair ? 2 : 1);
@@ -180,10 +181,9 @@ void appendUtf8(std::string_view ansiText, std::string& out) {
       ++i;
       continue;
     }
-    const std::uint32_t bytes = e & 0xFFFFFF;
-    std::memcpy(p, &bytes, 4);
+    std::memcpy(p, &e, 4);  // the count byte on top is overwritten by what follows
     p += e >> 24;
-    i += pair ? 2 : 1;
+    i += 1 + pair;
   }
   out.resize(at + static_cast<std::size_t>(p - begin));
 }
