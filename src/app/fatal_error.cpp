@@ -16,6 +16,18 @@ std::string fatalErrorText(int code, const std::string& message) {
   return text;
 }
 
+std::string missingSystemFunctionMessage(const std::string& library, const std::string& function) {
+  std::string message = text::kMissingSystemFunction;
+  std::size_t from = 0;
+  for (const std::string* part : {&library, &function}) {
+    const std::size_t at = message.find("%s", from);
+    if (at == std::string::npos) break;
+    message.replace(at, 2, *part);
+    from = at + part->size();  // names holding "%s" stay as they are
+  }
+  return message;
+}
+
 void setFatalErrorHandler(FatalErrorHandler* h) { handler = h; }
 
 void raiseFatalError(int code, const std::string& message) {

@@ -19,6 +19,10 @@ enum FatalErrorCode : int {
 // "错误信息：" and the message.
 std::string fatalErrorText(int code, const std::string& message);
 
+// The message for a system function that cannot be bound:
+// "无法找到指定DLL库文件“library”中的输出命令“function”".
+std::string missingSystemFunctionMessage(const std::string& library, const std::string& function);
+
 // Where fatal errors go: the Windows shell shows the box and ends the
 // process; tests record them. A handler must not return.
 class FatalErrorHandler {

@@ -76,4 +76,8 @@ TEST(FatalError, TextHasItsLinesWithEmptyLinesBetween) {
   EXPECT_EQ(qd::fatalErrorText(4, qd::text::kIndexBelowOne),
             gbk("运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1"));
   EXPECT_EQ(qd::fatalErrorText(qd::kNoErrorCode, "x"), gbk("运行时出错!\r\n\r\n错误信息：x"));
+  // A library name holding %s is not read as a place for the function's name.
+  EXPECT_EQ(qd::missingSystemFunctionMessage("user32.dll", "ChangeWindowMessageFilter"),
+            gbk("无法找到指定DLL库文件“user32.dll”中的输出命令“ChangeWindowMessageFilter”"));
+  EXPECT_EQ(qd::missingSystemFunctionMessage("a%sb", "f"), gbk("无法找到指定DLL库文件“a%sb”中的输出命令“f”"));
 }
