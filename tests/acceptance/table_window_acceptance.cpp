@@ -92,7 +92,8 @@ bool laidOut(HWND table) {
 std::string readWorkbook(HWND table, DWORD pid, const std::string& path) {
   setText(GetDlgItem(table, ids::kPathBox), path);
   PostMessageA(GetDlgItem(table, ids::kReadButton), BM_CLICK, 0, 0);
-  settle(table);
+  Sleep(100);      // the idle program takes the posted click first ...
+  settle(table);   // ... and answers this when the import is over or a message is up
   HWND box = waitFor([&] { return messageBoxOf(pid); }, 500);
   if (box == nullptr) return {};
   const std::string text = messageText(box) + "|" + textOf(box);

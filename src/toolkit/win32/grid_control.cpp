@@ -85,69 +85,99 @@ int columnLeft(const GridModel& m, const GridWindow& g, int c) {
   return c < m.fixedColumns() ? x : x - g.scrollX;
 }
 
-void paintCell(HDC dc, const GridModel& m, int row, int column, const RECT& cell) {
-  HBRUSH brush = CreateSolidBrush(colour(m.background(row, column)));
-  FillRect(dc, &cell, brush);
-  DeleteObject(brush);
-  HPEN pen = CreatePen(PS_SOLID, 1, colour(m.gridLineColour()));
-  HGDIOBJ old = SelectObject(dc, pen);
-  MoveToEx(dc, cell.right - 1, cell.top, nullptr);
-  LineTo(dc, cell.right - 1, cell.bottom - 1);
-  LineTo(dc, cell.left - 1, cell.bottom - 1);
-  SelectObject(dc, old);
-  DeleteObject(pen);
+// Brushes made once per paint, one per colour met.
+class BrushCache {
+ public:
+  ~BrushCache() {
+    for (auto& [c, brush] : brushes_) DeleteObject(brush);
+  }
+  HBRUSH operator()(Rgb c) {
+    for (auto& [colourOf, brush] : brushes_)
+      if (colourOf == c) return brush;
+    brushes_.push_back({c, CreateSolidBrush(colour(c))});
+    return brushes_.back().second;
+  }
+
+ private:
+  std::vector<std::pair<Rgb, HBRUSH>> brushes_;
+};
+
+void paintCell(HDC dc, const GridModel& m, int row, int column, const RECT& cell, BrushCache& brushes) {
+  FillRect(dc, &cell, brushes(m.background(row, column)));
+  // The cell's right and bottom grid lines.
+  RECT line{cell.right - 1, cell.top, cell.right, cell.bottom};
+  FillRect(dc, &line, brushes(m.gridLineColour()));
+  line = {cell.left, cell.bottom - 1, cell.right, cell.bottom};
+  FillRect(dc, &line, brushes(m.gridLineColour()));
   const std::string* text = m.cell(row, column);
   if (text == nullptr || text->empty()) return;
   RECT inner{cell.left + 2, cell.top, cell.right - 3, cell.bottom - 1};
   UINT align = DT_LEFT;
   if (m.alignment(row, column) == CellAlignment::Centre) align = DT_CENTER;
   if (m.alignment(row, column) == CellAlignment::Right) align = DT_RIGHT;
-  SetTextColor(dc, RGB(0, 0, 0));
-  SetBkMode(dc, TRANSPARENT);
   DrawTextA(dc, text->c_str(), static_cast<int>(text->size()), &inner,
             align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
+// Paints the visible cells into an off-screen bitmap and shows it at once:
+// one transfer to the screen instead of one for every cell.
 void onPaint(HWND hwnd, GridWindow& g) {
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd, &ps);
+  HDC screen = BeginPaint(hwnd, &ps);
   RECT rc;
   GetClientRect(hwnd, &rc);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, std::max<LONG>(rc.right, 1), std::max<LONG>(rc.bottom, 1));
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
   HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkMode(dc, TRANSPARENT);
+  FillRect(dc, &rc, GetSysColorBrush(COLOR_WINDOW));
+  BrushCache brushes;
   const GridModel& m = *g.model;
   const int fixedHeight = fixedRowsHeight(m), fixedWidth = fixedColumnsWidth(m);
   // Rows on screen: the fixed rows, then data rows from firstRow while they show.
-  std::vector<std::pair<int, int>> rows;  // row, top
   int y = 0;
-  for (int r = 0; r < std::min(m.fixedRows(), m.rowCount()); ++r) rows.push_back({r, y}), y += m.rowHeight(r);
-  for (int r = g.firstRow; r < m.rowCount() && y < rc.bottom; ++r) rows.push_back({r, y}), y += m.rowHeight(r);
-  for (auto [row, top] : rows) {
+  auto paintRow = [&](int row) {
     const int height = m.rowHeight(row);
-    if (height <= 0) continue;
+    if (height <= 0) return;
     for (int c = 0; c < m.columnCount(); ++c) {
       const int left = columnLeft(m, g, c), width = m.columnWidth(c);
       if (width <= 0 || left >= rc.right || left + width <= 0) continue;
-      RECT cell{left, top, left + width, top + height};
+      RECT cell{left, y, left + width, y + height};
       if (c >= m.fixedColumns()) cell.left = std::max<LONG>(cell.left, fixedWidth);
-      if (cell.left >= cell.right) continue;
-      if (row >= m.fixedRows() && top < fixedHeight) continue;
-      paintCell(dc, m, row, c, cell);
+      if (cell.left < cell.right) paintCell(dc, m, row, c, cell, brushes);
     }
-  }
-  // The window's background beyond the last row and column.
-  RECT below{0, y, rc.right, rc.bottom};
-  if (below.top < below.bottom) FillRect(dc, &below, GetSysColorBrush(COLOR_WINDOW));
-  const int right = columnLeft(m, g, m.columnCount());
-  RECT beside{std::max(right, 0), 0, rc.right, std::min<LONG>(y, rc.bottom)};
-  if (beside.left < beside.right) FillRect(dc, &beside, GetSysColorBrush(COLOR_WINDOW));
+    y += height;
+  };
+  for (int r = 0; r < std::min(m.fixedRows(), m.rowCount()); ++r) paintRow(r);
+  y = std::max(y, fixedHeight);
+  for (int r = g.firstRow; r < m.rowCount() && y < rc.bottom; ++r) paintRow(r);
+  BitBlt(screen, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
   SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
   EndPaint(hwnd, &ps);
 }
 
+constexpr UINT_PTR kThumbTimer = 1;
+
+// Scrolling repaints the cells at once; the thumb, whose drawing costs more
+// than a page of cells, follows a moment later, once per burst of scrolling.
 void scrollToRow(HWND hwnd, GridWindow& g, int first) {
+  if (first == g.firstRow) return;
   g.firstRow = first;
-  updateScrollBars(hwnd, g);
+  SCROLLINFO si{sizeof si, SIF_POS, 0, 0, 0, g.firstRow - firstDataRow(*g.model), 0};
+  SetScrollInfo(hwnd, SB_VERT, &si, FALSE);
   InvalidateRect(hwnd, nullptr, FALSE);
+  SetTimer(hwnd, kThumbTimer, 30, nullptr);
+}
+
+void redrawThumb(HWND hwnd, GridWindow& g) {
+  KillTimer(hwnd, kThumbTimer);
+  SCROLLINFO si{sizeof si, SIF_POS, 0, 0, 0, g.firstRow - firstDataRow(*g.model), 0};
+  SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
 }
 
 void onVScroll(HWND hwnd, GridWindow& g, int code) {
@@ -281,6 +311,9 @@ LRESULT CALLBACK gridProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_VSCROLL:
       onVScroll(hwnd, *g, LOWORD(wp));
+      return 0;
+    case WM_TIMER:
+      if (wp == kThumbTimer) redrawThumb(hwnd, *g);
       return 0;
     case WM_HSCROLL:
       onHScroll(hwnd, *g, LOWORD(wp));
