@@ -43,4 +43,18 @@ inline constexpr char kHeaderAnswer2[] = "\xb4\xf0\xb0\xb8" "2";                
 inline constexpr char kBrowseTitle[] = "\xca\xfd\xbe\xdd\xb1\xed\xb8\xf1\xb5\xbc\xb3\xf6" "Excel";     // 数据表格导出Excel
 inline constexpr char kBrowseFilter[] = "Excel" "\xce\xc4\xbc\xfe" "|*.xls";                           // Excel文件|*.xls
 
+// The quiz window.
+inline constexpr char kQuizWindowCaption[] = "\xc8\xc3\xce\xd2\xc3\xc7\xcd\xe6\xb8\xf6\xd3\xce\xcf\xb7\xb0\xc9";  // 让我们玩个游戏吧
+inline constexpr char kNextQuestionButton[] = "\xcf\xc2\xb8\xf6\xce\xca\xcc\xe2";                      // 下个问题
+inline constexpr char kShowAnswerButton[] = "\xcf\xd4\xca\xbe\xb4\xf0\xb0\xb8";                        // 显示答案
+inline constexpr char kAutoButton[] = "\xd7\xd4\xb6\xaf";                                                // 自动
+inline constexpr char kResetRoundLabel[] = "\xd6\xd8\xd6\xc3\xd2\xbb\xc2\xd6\xce\xca\xcc\xe2";       // 重置一轮问题
+inline constexpr char kSettingsLabel[] = "\xc9\xe8\xd6\xc3\xc4\xda\xc8\xdd";                           // 设置内容
+inline constexpr char kRoundOver[] = "\xd2\xbb\xc2\xd6\xbd\xe1\xca\xf8\xc1\xcb\xc5\xb6!";           // 一轮结束了哦!
+// 一轮问题重置完成!可以重新回答了
+inline constexpr char kRoundReset[] =
+    "\xd2\xbb\xc2\xd6\xce\xca\xcc\xe2\xd6\xd8\xd6\xc3\xcd\xea\xb3\xc9!\xbf\xc9\xd2\xd4\xd6\xd8\xd0\xc2\xbb\xd8"
+    "\xb4\xf0\xc1\xcb";
+inline constexpr char kNoSecondAnswer[] = "\xb1\xbe\xcc\xe2\xce\xde\xb4\xf0\xb0\xb8";  // 本题无答案
+
 }  // namespace qd::text
