@@ -210,8 +210,11 @@ int main(int argc, char** argv) {
   check(IsWindow(table) && !IsWindowVisible(table) && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT,
         "the close box hides the table window and the program keeps running");
 
-  TerminateProcess(pi.hProcess, 0);
-  WaitForSingleObject(pi.hProcess, 5000);
+  // The program ends when its quiz window is closed, with exit code 0.
+  HWND quiz = topWindow(pid, "QuestionDrillQuizWindow");
+  PostMessageA(quiz, WM_SYSCOMMAND, SC_CLOSE, 0);
+  check(quiz != nullptr && exitCodeAfter(pi.hProcess, 10000) == 0, "ending the program leaves exit code 0");
+  if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 1);
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }

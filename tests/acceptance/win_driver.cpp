@@ -96,6 +96,41 @@ RECT placeInParent(HWND control) {
   return r;
 }
 
+bool startProgram(const std::string& exe, const std::string& folder, PROCESS_INFORMATION& process) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  std::string commandLine = "\"" + exe + "\"";
+  return CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
+                        &process) != 0;
+}
+
+std::string click(HWND control, DWORD processId) {
+  PostMessageA(control, BM_CLICK, 0, 0);
+  Sleep(30);                  // the idle program takes the posted click first ...
+  settle(GetParent(control)); // ... and answers this once it is handled or a message box is up
+  HWND box = waitFor([&] { return messageBoxOf(processId); }, 150);
+  if (box == nullptr) return {};
+  const std::string text = messageText(box) + "|" + textOf(box);
+  pressOk(box);
+  waitFor([&] { return IsWindow(box) ? nullptr : control; }, 5000);
+  settle(GetParent(control));
+  return text;
+}
+
+void pressAndRelease(HWND control) {
+  RECT r;
+  GetClientRect(control, &r);
+  const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
+  PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(control, WM_LBUTTONUP, 0, at);
+}
+
+DWORD exitCodeAfter(HANDLE process, int ms) {
+  DWORD code = STILL_ACTIVE;
+  if (WaitForSingleObject(process, static_cast<DWORD>(ms)) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
+  return code;
+}
+
 std::string utf8(const std::string& ansi) {
   const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(n), L'\0');

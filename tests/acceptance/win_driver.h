@@ -34,6 +34,20 @@ int gridRows(HWND grid);
 // A control's place in its parent's client area.
 RECT placeInParent(HWND control);
 
+// Starts a program in a folder; false when it cannot be started.
+bool startProgram(const std::string& exe, const std::string& folder, PROCESS_INFORMATION& process);
+
+// Clicks a control as a user would and waits until the program has handled
+// the click, or until the click has brought up a message box. Returns that
+// message box's text and title as "text|title", dismissed, or "" for none.
+std::string click(HWND control, DWORD processId);
+
+// Releases the left mouse button over a control (press and release inside it).
+void pressAndRelease(HWND control);
+
+// The exit code once the process has ended, waiting up to `ms`; STILL_ACTIVE if not.
+DWORD exitCodeAfter(HANDLE process, int ms);
+
 // UTF-8 for reports.
 std::string utf8(const std::string& ansi);
 

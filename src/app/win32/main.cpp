@@ -1,6 +1,7 @@
 // The program's entry: the shared quiz state, the table window (hidden;
-// its created handler imports the default workbook), the message loop
-// until the last window is gone, and the exit routine once after it.
+// its created handler imports the default workbook and loads the quiz
+// window), the message loop until the last window is gone, and the exit
+// routine once after it.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,6 +11,7 @@
 
 #include "app/quiz_state.h"
 #include "table/run_directory.h"
+#include "quiz/win32/quiz_window.h"
 #include "table/win32/table_window.h"
 #include "toolkit/win32/dialogs.h"
 
@@ -40,9 +42,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   qd::installFatalErrorBox();
-  if (!qd::TableWindow::registerClass(instance)) return 1;
+  if (!qd::TableWindow::registerClass(instance) || !qd::QuizWindow::registerClass(instance)) return 1;
 
   static qd::TableWindow tableWindow(quizState);
+  static qd::QuizWindow quizWindow(quizState, tableWindow.grid());
+  tableWindow.setQuizWindow(&quizWindow);
   tableWindow.load(instance);
 
   MSG msg;

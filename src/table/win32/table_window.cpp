@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/ui_texts.h"
+#include "quiz/win32/quiz_window.h"
 #include "table/question_grid_setup.h"
 #include "table/run_directory.h"
 #include "toolkit/win32/form.h"
@@ -104,6 +105,9 @@ LRESULT TableWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       if (!tableWindowCanClose()) return 0;
       break;
+    case kDestroyRequest:
+      DestroyWindow(hwnd_);
+      return 0;
     case WM_DESTROY:
       tableWindowDestroyed();
       return 0;
@@ -139,6 +143,7 @@ void TableWindow::setUpTableWindow() {
   setProgressVisible(false);
   SetWindowTextA(control(kPathBox), defaultWorkbookPath(programPath()).c_str());
   runImport();
+  if (quizWindow_ != nullptr) quizWindow_->load(instance_, hwnd_);
 }
 
 void TableWindow::runImport() { importWorkbook(*this, grid_, source_, state_); }
@@ -153,10 +158,23 @@ void TableWindow::browseForWorkbook() {
   if (browseDialog_.open(hwnd_)) SetWindowTextA(control(kPathBox), browseDialog_.fileName.c_str());
 }
 
-void TableWindow::startQuiz() { ShowWindow(hwnd_, SW_HIDE); }
+// The quiz window on screen again, restored when it was minimised.
+void TableWindow::showQuizWindow() {
+  if (quizWindow_ == nullptr || quizWindow_->handle() == nullptr) return;
+  HWND quiz = quizWindow_->handle();
+  ShowWindow(quiz, IsIconic(quiz) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(quiz);
+}
+
+void TableWindow::startQuiz() {
+  if (quizWindow_ != nullptr) quizWindow_->load(instance_, hwnd_);
+  ShowWindow(hwnd_, SW_HIDE);
+  showQuizWindow();
+}
 
 bool TableWindow::tableWindowCanClose() {
   ShowWindow(hwnd_, SW_HIDE);
+  showQuizWindow();
   return false;
 }
 

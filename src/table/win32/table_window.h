@@ -14,6 +14,8 @@
 
 namespace qd {
 
+class QuizWindow;
+
 class TableWindow : public ImportWindow, public ControlPlacer {
  public:
   explicit TableWindow(QuizState& state) : state_(state) {}
@@ -22,6 +24,9 @@ class TableWindow : public ImportWindow, public ControlPlacer {
   // Loads the window, hidden as its form says; its created handler runs.
   HWND load(HINSTANCE instance);
   HWND handle() const { return hwnd_; }
+  const GridModel& grid() const { return grid_; }
+  // The quiz window that setUpTableWindow loads and the handlers show.
+  void setQuizWindow(QuizWindow* quiz) { quizWindow_ = quiz; }
 
   // ImportWindow
   std::string pathBoxText() override;
@@ -62,6 +67,7 @@ class TableWindow : public ImportWindow, public ControlPlacer {
   bool tableWindowCanClose();
   void tableWindowDestroyed();
   void runImport();
+  void showQuizWindow();
   HWND control(int id) const { return GetDlgItem(hwnd_, id); }
 
   QuizState& state_;
@@ -72,6 +78,7 @@ class TableWindow : public ImportWindow, public ControlPlacer {
   DatabaseWorkbookSource source_;
   OpenFileDialog browseDialog_;
   WaitPointer wait_;
+  QuizWindow* quizWindow_ = nullptr;
 };
 
 }  // namespace qd
