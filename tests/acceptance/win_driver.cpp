@@ -16,17 +16,17 @@ HWND waitFor(const std::function<HWND()>& probe, int ms) {
 
 std::string textOf(HWND window) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 30000, &length)) return {};
   std::vector<char> buffer(length + 2, '\0');
   DWORD_PTR copied = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG, 5000,
+  SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_NORMAL, 30000,
                       &copied);
   return std::string(buffer.data());
 }
 
 void setText(HWND window, const std::string& text) {
   DWORD_PTR result = 0;
-  SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, 30000, &result);
 }
 
 void settle(HWND window) {
@@ -79,13 +79,13 @@ HWND topWindow(DWORD processId, const char* className, const std::string& captio
 
 std::string gridCell(HWND grid, int row, int column) {
   DWORD_PTR inside = 0;
-  SendMessageTimeoutA(grid, kGridSelectCellForText, static_cast<WPARAM>(row), column, SMTO_ABORTIFHUNG, 5000, &inside);
+  SendMessageTimeoutA(grid, kGridSelectCellForText, static_cast<WPARAM>(row), column, SMTO_NORMAL, 30000, &inside);
   return inside ? textOf(grid) : std::string("<outside>");
 }
 
 int gridRows(HWND grid) {
   DWORD_PTR rows = 0;
-  SendMessageTimeoutA(grid, kGridGetRowCount, 0, 0, SMTO_ABORTIFHUNG, 5000, &rows);
+  SendMessageTimeoutA(grid, kGridGetRowCount, 0, 0, SMTO_NORMAL, 30000, &rows);
   return static_cast<int>(rows);
 }
 
