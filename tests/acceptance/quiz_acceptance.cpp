@@ -117,6 +117,37 @@ int main(int argc, char** argv) {
   check(IsWindowVisible(r.quiz) && !IsWindowVisible(r.table), "at start only the quiz window is on screen");
   check(textOf(r.quiz) == qd::text::kQuizWindowCaption, "the quiz window is captioned 让我们玩个游戏吧");
 
+  struct Place {
+    int id, left, top, width, height;
+    const char* caption;
+  };
+  const Place places[] = {
+      {qids::kQuestionLabel, 26, 6, 112, 24, qd::text::kHeaderQuestion},
+      {qids::kQuestionBox, 28, 32, 464, 104, ""},
+      {qids::kAnswerLabel, 26, 139, 80, 24, qd::text::kHeaderAnswer},
+      {qids::kAnswerBox, 28, 170, 464, 142, ""},
+      {qids::kSecondAnswerLabel, 32, 320, 80, 24, qd::text::kHeaderAnswer2},
+      {qids::kSecondAnswerBox, 28, 344, 464, 103, ""},
+      {qids::kNextButton, 32, 468, 124, 75, qd::text::kNextQuestionButton},
+      {qids::kAnswerButton, 176, 468, 120, 75, qd::text::kShowAnswerButton},
+      {qids::kSecondAnswerButton, 320, 468, 68, 75, qd::text::kHeaderAnswer2},
+      {qids::kAutoButton, 408, 469, 96, 72, qd::text::kAutoButton},
+      {qids::kResetLabel, 377, 8, 72, 24, qd::text::kResetRoundLabel},
+      {qids::kSettingsLabel, 464, 8, 48, 24, qd::text::kSettingsLabel},
+  };
+  bool placed = true;
+  for (const Place& p : places) {
+    const RECT at = placeInParent(r.item(p.id));
+    placed &= at.left == p.left && at.top == p.top && at.right - at.left == p.width && at.bottom - at.top == p.height &&
+              textOf(r.item(p.id)) == p.caption;
+  }
+  RECT outer;
+  GetWindowRect(r.quiz, &outer);
+  const LONG style = GetWindowLongA(r.quiz, GWL_STYLE);
+  check(placed && outer.right - outer.left == 533 && outer.bottom - outer.top == 600 && (style & WS_MINIMIZEBOX) &&
+            !(style & WS_MAXIMIZEBOX) && !(style & WS_THICKFRAME),
+        "the quiz window is 533 x 600, fixed, with every control at its place and caption");
+
   r.press(qids::kAnswerButton);
   r.press(qids::kSecondAnswerButton);
   check(r.box(qids::kAnswerBox) == qd::text::kHeaderAnswer2 && r.box(qids::kSecondAnswerBox) == qd::text::kNoSecondAnswer,

@@ -143,8 +143,11 @@ int main(int argc, char** argv) {
   HWND table = waitFor([&] { return topWindow(pid, ids::kWindowClass); }, 20000);
   check(table != nullptr, "the table window is created");
   if (table == nullptr) return 1;
-  HWND grid = GetDlgItem(table, ids::kGrid);
+  // The table window is found while its creation runs; its set-up is over
+  // once it has loaded the quiz window.
+  waitFor([&] { return topWindow(pid, "QuestionDrillQuizWindow"); }, 20000);
   settle(table);
+  HWND grid = GetDlgItem(table, ids::kGrid);
   Sleep(500);
   check(WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT, "the program stays up");
   check(!IsWindowVisible(table), "the table window is hidden at start");
