@@ -12,12 +12,10 @@
 #include <vector>
 
 #include "app/ui_texts.h"
-#include "data/connection_string.h"
-#include "data/database_connection.h"
-#include "data/record_set.h"
 #include "quiz/quiz_control_ids.h"
 #include "table/table_control_ids.h"
 #include "win_driver.h"
+#include "workbook_records.h"
 
 using namespace qd::driver;
 namespace qids = qd::quiz_ids;
@@ -39,19 +37,8 @@ struct Question {
 
 // question text -> answers, as the sample workbook holds them.
 std::map<std::string, Question> sampleQuestions(const std::string& path) {
-  qd::DatabaseConnection connection;
-  qd::RecordSet records;
   std::map<std::string, Question> questions;
-  if (!connection.connect(qd::buildConnectionString(path))) return questions;
-  records.attach(&connection);
-  records.open(qd::text::kSelectAllFromSheet1, qd::SourceKind::SqlStatement);
-  for (records.moveFirst(); !records.isPastLast(); records.moveNext()) {
-    std::string q, a, b;
-    records.readField(1, q);
-    records.readField(2, a);
-    records.readField(3, b);
-    questions[q] = {a, b};
-  }
+  for (const auto& row : workbookRecords(path)) questions[row[1]] = {row[2], row[3]};
   return questions;
 }
 

@@ -10,14 +10,12 @@
 #include <vector>
 
 #include "app/ui_texts.h"
-#include "data/connection_string.h"
-#include "data/database_connection.h"
-#include "data/record_set.h"
 #include "table/run_directory.h"
 #include "table/table_control_ids.h"
 #include "table/table_layout.h"
 #include "text/text_to_integer.h"
 #include "win_driver.h"
+#include "workbook_records.h"
 
 using namespace qd::driver;
 namespace ids = qd::table_ids;
@@ -34,18 +32,8 @@ void check(bool ok, const std::string& what) {
 
 // The records of a workbook as the import should put them into the grid.
 std::vector<std::vector<std::string>> expectedRows(const std::string& path) {
-  qd::DatabaseConnection connection;
-  qd::RecordSet records;
-  std::vector<std::vector<std::string>> rows;
-  if (!connection.connect(qd::buildConnectionString(path))) return rows;
-  records.attach(&connection);
-  records.open(qd::text::kSelectAllFromSheet1, qd::SourceKind::SqlStatement);
-  for (records.moveFirst(); !records.isPastLast(); records.moveNext()) {
-    std::vector<std::string> row(4);
-    for (int i = 0; i < 4; ++i) records.readField(i, row[static_cast<std::size_t>(i)]);
-    row[0] = std::to_string(qd::textToInteger(row[0]));
-    rows.push_back(row);
-  }
+  auto rows = workbookRecords(path);
+  for (auto& row : rows) row[0] = std::to_string(qd::textToInteger(row[0]));
   return rows;
 }
 

@@ -6,6 +6,7 @@
 #include "quiz/quiz_control_ids.h"
 #include "toolkit/win32/dialogs.h"
 #include "toolkit/win32/form.h"
+#include "toolkit/win32/top_window.h"
 
 namespace qd {
 namespace {
@@ -35,14 +36,7 @@ const ControlForm kControls[] = {
 }  // namespace
 
 bool QuizWindow::registerClass(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = windowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = ids::kWindowClass;
-  return RegisterClassExA(&wc) != 0;
+  return registerTopWindowClass(instance, ids::kWindowClass, objectWindowProc<QuizWindow>);
 }
 
 HWND QuizWindow::load(HINSTANCE instance, HWND tableWindow) {
@@ -66,16 +60,6 @@ HWND QuizWindow::load(HINSTANCE instance, HWND tableWindow) {
     UpdateWindow(hwnd_);
   }
   return hwnd_;
-}
-
-LRESULT CALLBACK QuizWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<QuizWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<QuizWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  return self ? self->handle(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK QuizWindow::labelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self) {
@@ -119,11 +103,6 @@ LRESULT QuizWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_DESTROY:
       quizWindowDestroyed();
-      return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      windowGone();
       return 0;
     default:
       break;

@@ -8,6 +8,7 @@
 #include "quiz/quiz.h"
 #include "quiz/quiz_control_ids.h"
 #include "toolkit/grid_model.h"
+#include "toolkit/win32/top_window.h"
 
 namespace qd {
 
@@ -31,7 +32,8 @@ class QuizWindow : public QuizView {
  private:
   static constexpr int kQuestionBoxId = quiz_ids::kQuestionBox, kAnswerBoxId = quiz_ids::kAnswerBox,
                        kSecondAnswerBoxId = quiz_ids::kSecondAnswerBox;
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  template <class T>
+  friend LRESULT CALLBACK objectWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK labelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
   static LRESULT CALLBACK editProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);

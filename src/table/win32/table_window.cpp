@@ -9,6 +9,7 @@
 #include "table/question_grid_setup.h"
 #include "table/run_directory.h"
 #include "toolkit/win32/form.h"
+#include "toolkit/win32/top_window.h"
 #include "toolkit/win32/grid_control.h"
 
 namespace qd {
@@ -53,14 +54,7 @@ std::string programPath() {
 }  // namespace
 
 bool TableWindow::registerClass(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = windowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  return RegisterClassExA(&wc) != 0 && registerGridControl(instance);
+  return registerTopWindowClass(instance, kClassName, objectWindowProc<TableWindow>) && registerGridControl(instance);
 }
 
 HWND TableWindow::load(HINSTANCE instance) {
@@ -72,16 +66,6 @@ HWND TableWindow::load(HINSTANCE instance) {
                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top,
                   kOuterWidth, kOuterHeight, nullptr, nullptr, instance, this);
   return hwnd_;
-}
-
-LRESULT CALLBACK TableWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TableWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TableWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  return self ? self->handle(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
 }
 
 LRESULT TableWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -110,11 +94,6 @@ LRESULT TableWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_DESTROY:
       tableWindowDestroyed();
-      return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      windowGone();
       return 0;
     default:
       break;

@@ -11,6 +11,7 @@
 #include "toolkit/grid_model.h"
 #include "toolkit/progress_bar_model.h"
 #include "toolkit/win32/dialogs.h"
+#include "toolkit/win32/top_window.h"
 
 namespace qd {
 
@@ -57,7 +58,8 @@ class TableWindow : public ImportWindow, public ControlPlacer {
   };
 
  private:
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  template <class T>
+  friend LRESULT CALLBACK objectWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
   void onCreate();
   void setUpTableWindow();
