@@ -23,14 +23,6 @@ namespace tids = qd::table_ids;
 
 namespace {
 
-int passed = 0, failed = 0;
-
-void check(bool ok, const std::string& what) {
-  ++(ok ? passed : failed);
-  std::printf("%s: %s\n", ok ? "ok" : "FAILED", what.c_str());  // the descriptions are UTF-8
-  std::fflush(stdout);
-}
-
 struct Question {
   std::string answer, second;
 };
@@ -233,6 +225,5 @@ int main(int argc, char** argv) {
   PostMessageA(empty.quiz, WM_SYSCOMMAND, SC_CLOSE, 0);
   check(exitCodeAfter(empty.process.hProcess, 10000) == 0, "and closing its quiz window ends it with exit code 0");
 
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return finishChecks();
 }

@@ -23,11 +23,6 @@ int main(int argc, char** argv) {
     missing.get()();
     return 0;  // never reached
   }
-  int passed = 0, failed = 0;
-  auto check = [&](bool ok, const char* what) {
-    ++(ok ? passed : failed);
-    std::printf("%s: %s\n", ok ? "ok" : "FAILED", what);
-  };
   qd::SystemFunction<DWORD WINAPI(void)> tickCount("kernel32.dll", "GetTickCount");
   check(tickCount.get()() > 0 && reinterpret_cast<void (*)()>(tickCount.get()) ==
                                     reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32"), "GetTickCount")),
@@ -55,6 +50,5 @@ int main(int argc, char** argv) {
   WaitForSingleObject(pi.hProcess, 10000);
   GetExitCodeProcess(pi.hProcess, &code);
   check(code == static_cast<DWORD>(-1), "the process ends with exit code -1");
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return finishChecks();
 }

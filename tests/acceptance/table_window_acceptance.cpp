@@ -22,14 +22,6 @@ namespace ids = qd::table_ids;
 
 namespace {
 
-int passed = 0, failed = 0;
-
-void check(bool ok, const std::string& what) {
-  ++(ok ? passed : failed);
-  std::printf("%s: %s\n", ok ? "ok" : "FAILED", what.c_str());  // the descriptions are UTF-8
-  std::fflush(stdout);
-}
-
 // The records of a workbook as the import should put them into the grid.
 std::vector<std::vector<std::string>> expectedRows(const std::string& path) {
   auto rows = workbookRecords(path);
@@ -206,6 +198,5 @@ int main(int argc, char** argv) {
   PostMessageA(quiz, WM_SYSCOMMAND, SC_CLOSE, 0);
   check(quiz != nullptr && exitCodeAfter(pi.hProcess, 10000) == 0, "ending the program leaves exit code 0");
   if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 1);
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return finishChecks();
 }

@@ -1,5 +1,6 @@
 #include "win_driver.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "toolkit/win32/grid_control.h"
@@ -129,6 +130,21 @@ DWORD exitCodeAfter(HANDLE process, int ms) {
   DWORD code = STILL_ACTIVE;
   if (WaitForSingleObject(process, static_cast<DWORD>(ms)) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
   return code;
+}
+
+namespace {
+int passedChecks = 0, failedChecks = 0;
+}  // namespace
+
+void check(bool ok, const std::string& what) {
+  ++(ok ? passedChecks : failedChecks);
+  std::printf("%s: %s\n", ok ? "ok" : "FAILED", what.c_str());
+  std::fflush(stdout);
+}
+
+int finishChecks() {
+  std::printf("%d passed, %d failed\n", passedChecks, failedChecks);
+  return failedChecks == 0 ? 0 : 1;
 }
 
 std::string utf8(const std::string& ansi) {

@@ -48,6 +48,11 @@ void pressAndRelease(HWND control);
 // The exit code once the process has ended, waiting up to `ms`; STILL_ACTIVE if not.
 DWORD exitCodeAfter(HANDLE process, int ms);
 
+// Counts and prints one check (descriptions are UTF-8).
+void check(bool ok, const std::string& what);
+// Prints the closing line "N passed, M failed"; returns the exit status.
+int finishChecks();
+
 // UTF-8 for reports.
 std::string utf8(const std::string& ansi);
 
