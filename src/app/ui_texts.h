@@ -31,6 +31,10 @@ inline constexpr char kEnterWorkbookPath[] =
 inline constexpr char kDefaultWorkbookName[] = "\\\xca\xfd\xbe\xdd\xbf\xe2.xls";  // \数据库.xls
 inline constexpr char kSelectAllFromSheet1[] = "SELECT * FROM [Sheet1$]";
 
+// The name of an unknown Windows release (never shown; it only decides whether
+// the message filter is opened).
+inline constexpr char kOsNameFailure[] = "\xbb\xf1\xc8\xa1\xca\xa7\xb0\xdc\xa3\xac\xc7\xeb\xbc\xec\xb2\xe9\xb0\xe6\xb1\xbe:";  // 获取失败，请检查版本:
+
 // The table window.
 inline constexpr char kTableWindowCaption[] = "\xb1\xed\xb6\xc1\xc8\xa1";                              // 表读取
 inline constexpr char kWorkbookLabel[] = "Excel" "\xca\xfd\xbe\xdd\xce\xc4\xbc\xfe\xa3\xba";           // Excel数据文件：
