@@ -14,6 +14,7 @@
 #include "table/table_control_ids.h"
 #include "table/table_layout.h"
 #include "text/text_to_integer.h"
+#include "toolkit/win32/grid_control.h"
 #include "win_driver.h"
 #include "workbook_records.h"
 
@@ -153,6 +154,34 @@ int main(int argc, char** argv) {
   ShowWindow(table, SW_RESTORE);
   settle(table);
   check(laidOut(table), "after minimise and restore the controls are back in place");
+
+  // The grid: a click selects a whole row, the keys move it a page, the
+  // dividers of the fixed row and column can be dragged.
+  auto gridValue = [&](UINT message, WPARAM wp) {
+    DWORD_PTR value = 0;
+    SendMessageTimeoutA(grid, message, wp, 0, SMTO_NORMAL, 30000, &value);
+    return static_cast<int>(static_cast<LRESULT>(value));
+  };
+  auto mouse = [&](UINT message, int x, int y) {
+    SendMessageTimeoutA(grid, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y), SMTO_NORMAL, 30000,
+                        nullptr);
+  };
+  mouse(WM_LBUTTONDOWN, 120 + 50, 24 * 3 + 10);  // column 1 of the third data row on screen
+  mouse(WM_LBUTTONUP, 120 + 50, 24 * 3 + 10);
+  check(gridValue(qd::kGridGetSelectedRow, 0) == 3, "a click on a data cell selects its row");
+  SendMessageTimeoutA(grid, WM_KEYDOWN, VK_NEXT, 0, SMTO_NORMAL, 30000, nullptr);
+  const int paged = gridValue(qd::kGridGetSelectedRow, 0);
+  SendMessageTimeoutA(grid, WM_KEYDOWN, VK_HOME, 0, SMTO_NORMAL, 30000, nullptr);
+  check(paged > 3 + 5 && gridValue(qd::kGridGetSelectedRow, 0) == 1, "Page Down and Home move the selection");
+  mouse(WM_LBUTTONDOWN, 320, 10);  // the divider after column 1, in the header row
+  mouse(WM_MOUSEMOVE, 350, 10);
+  mouse(WM_LBUTTONUP, 350, 10);
+  mouse(WM_LBUTTONDOWN, 60, 48);  // the divider below the first data row, in the fixed column
+  mouse(WM_MOUSEMOVE, 60, 58);
+  mouse(WM_LBUTTONUP, 60, 58);
+  check(gridValue(qd::kGridGetColumnWidth, 1) == 230 && gridValue(qd::kGridGetRowHeight, 1) == 34 &&
+            gridValue(qd::kGridGetRowHeight, 2) == 24,
+        "dragging the dividers widens a column and heightens a row");
 
   int rows = gridRows(grid);
   const std::string askForPath = std::string(qd::text::kEnterWorkbookPath) + "|" + qd::text::kInformationTitle;

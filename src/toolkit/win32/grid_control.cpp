@@ -390,6 +390,12 @@ LRESULT CALLBACK gridProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return m.rowCount();
     case kGridGetColumnCount:
       return m.columnCount();
+    case kGridGetColumnWidth:
+      return m.columnWidth(static_cast<int>(wp));
+    case kGridGetRowHeight:
+      return m.rowHeight(static_cast<int>(wp));
+    case kGridGetSelectedRow:
+      return m.selectedRow();
     case WM_GETTEXTLENGTH: {
       const std::string* text = m.cell(g->readRow, g->readColumn);
       return text ? static_cast<LRESULT>(text->size()) : 0;

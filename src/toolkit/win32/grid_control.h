@@ -10,6 +10,8 @@
 //     inside the grid, else 0; WM_GETTEXT and WM_GETTEXTLENGTH then give
 //     that cell's text.
 //   kGridGetRowCount, kGridGetColumnCount: the counts.
+//   kGridGetColumnWidth (wParam column), kGridGetRowHeight (wParam row).
+//   kGridGetSelectedRow: the selected row, or -1.
 #include <windows.h>
 
 #include "toolkit/grid_model.h"
@@ -19,6 +21,9 @@ namespace qd {
 constexpr UINT kGridSelectCellForText = WM_APP + 0x100;
 constexpr UINT kGridGetRowCount = WM_APP + 0x101;
 constexpr UINT kGridGetColumnCount = WM_APP + 0x102;
+constexpr UINT kGridGetColumnWidth = WM_APP + 0x103;
+constexpr UINT kGridGetRowHeight = WM_APP + 0x104;
+constexpr UINT kGridGetSelectedRow = WM_APP + 0x105;
 
 constexpr char kGridClassName[] = "QuestionDrillGrid";
 
