@@ -30,10 +30,6 @@ status=0
 ctest --test-dir build-asan --output-on-failure -j "$jobs" || status=1
 
 . scripts/wine-env.sh "$PWD/build-win64/wineprefix"
-display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'wine_stop; kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
+start_virtual_display
 ctest --test-dir build-win64 --output-on-failure -j "$jobs" || status=1
 exit $status

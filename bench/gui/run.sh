@@ -11,12 +11,7 @@ scripts/install-deps.sh display
 cmake -S . -B build-win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-win64 -j "$(nproc)" --target gui_timing acceptance_program >/dev/null
 . scripts/wine-env.sh "$root/build-win64/wineprefix"
-display=:$((300 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'wine_stop; kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-sleep 1
+start_virtual_display
 win() { echo "Z:${1//\//\\}"; }
 "$WINE" build-win64/bench/gui/gui_timing.exe "$(win "$root/build-win64/tests/acceptance/program")" \
   "$(win "$root/bench/out/big.xls")" "${1:-3}"
