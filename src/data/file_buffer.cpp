@@ -21,6 +21,16 @@ std::uint8_t* FileBuffer::allocate(std::size_t size) {
   return block_;
 }
 
+bool FileBuffer::finish(bool ok, std::uint8_t* memory, std::size_t bytesRead) {
+  if (!ok) {
+    release();
+    return false;
+  }
+  data_ = memory;
+  size_ = bytesRead;
+  return true;
+}
+
 void FileBuffer::release() {
   freeLarge(block_, blockSize_);
   block_ = nullptr;

@@ -33,6 +33,8 @@ class FileBuffer {
   // Memory for `size` bytes, or null; freed by release().
   std::uint8_t* allocate(std::size_t size);
   void release();
+  // Keeps what was read, or frees the memory when reading failed.
+  bool finish(bool ok, std::uint8_t* memory, std::size_t bytesRead);
 
   std::uint8_t* data_ = nullptr;
   std::size_t size_ = 0;

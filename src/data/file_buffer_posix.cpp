@@ -26,13 +26,7 @@ bool FileBuffer::readFile(const std::string& path) {
     done += static_cast<std::size_t>(n);
   }
   ::close(fd);
-  if (!ok) {
-    release();
-    return false;
-  }
-  data_ = memory;
-  size_ = done;
-  return true;
+  return finish(ok, memory, done);
 }
 
 }  // namespace qd

@@ -26,13 +26,7 @@ bool FileBuffer::readFile(const std::string& path) {
     done += n;
   }
   CloseHandle(file);
-  if (!ok) {
-    release();
-    return false;
-  }
-  data_ = memory;
-  size_ = done;
-  return true;
+  return finish(ok, memory, done);
 }
 
 }  // namespace qd
