@@ -35,6 +35,9 @@ inline constexpr char kSelectAllFromSheet1[] = "SELECT * FROM [Sheet1$]";
 // the message filter is opened).
 inline constexpr char kOsNameFailure[] = "\xbb\xf1\xc8\xa1\xca\xa7\xb0\xdc\xa3\xac\xc7\xeb\xbc\xec\xb2\xe9\xb0\xe6\xb1\xbe:";  // 获取失败，请检查版本:
 
+// A dropped file that is not a workbook.
+inline constexpr char kDropWorkbookPlease[] = "\xc7\xeb\xcd\xcf\xc8\xeb" "excel" "\xce\xc4\xbc\xfe";  // 请拖入excel文件
+
 // The table window.
 inline constexpr char kTableWindowCaption[] = "\xb1\xed\xb6\xc1\xc8\xa1";                              // 表读取
 inline constexpr char kWorkbookLabel[] = "Excel" "\xca\xfd\xbe\xdd\xce\xc4\xbc\xfe\xa3\xba";           // Excel数据文件：

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "gbk.h"
-#include "table/drop_stub.h"
 #include "table/os_product_name.h"
 
 namespace {
@@ -48,9 +47,4 @@ TEST(OsProductName, FollowsTheDecisionTable) {
   int asked = 0;
   EXPECT_EQ(qd::getOsProductName(qd::OsVersionReport{}, [&] { return ++asked; }), "");  // GetVersionExA failed
   EXPECT_EQ(asked, 0);
-}
-
-TEST(DropStub, HoldsTheFourteenBytes) {
-  EXPECT_EQ(qd::buildDropStub(0x12345678u, 0x9ABCDEF0u),
-            (qd::DropStub{0x5B, 0xB8, 0x78, 0x56, 0x34, 0x12, 0x68, 0xF0, 0xDE, 0xBC, 0x9A, 0x53, 0xFF, 0xE0}));
 }
