@@ -12,6 +12,7 @@
 #include "app/quiz_state.h"
 #include "table/run_directory.h"
 #include "quiz/win32/quiz_window.h"
+#include "table/win32/file_drop_target.h"
 #include "table/win32/table_window.h"
 #include "toolkit/win32/dialogs.h"
 
@@ -19,12 +20,14 @@ namespace {
 
 qd::QuizState quizState;
 
-// The exit routine: releases the shared state, once.
+// The exit routine: releases the shared state, once. Destroying the drop
+// target detaches it a second time, from a window that is gone, harmlessly.
 void exitRoutine() {
   static bool ran = false;
   if (ran) return;
   ran = true;
   quizState.questionPool.release();
+  qd::FileDropTarget::destroy(&qd::fileDropTarget);
 }
 
 void enterProgramFolder() {
@@ -42,6 +45,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   qd::installFatalErrorBox();
+  qd::fileDropTarget = new qd::FileDropTarget{};
   if (!qd::TableWindow::registerClass(instance) || !qd::QuizWindow::registerClass(instance)) return 1;
 
   static qd::TableWindow tableWindow(quizState);

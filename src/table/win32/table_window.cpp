@@ -8,6 +8,8 @@
 #include "quiz/win32/quiz_window.h"
 #include "table/question_grid_setup.h"
 #include "table/run_directory.h"
+#include "table/win32/file_drop_target.h"
+#include "table/win32/shell_extension.h"
 #include "toolkit/win32/form.h"
 #include "toolkit/win32/top_window.h"
 #include "toolkit/win32/grid_control.h"
@@ -43,6 +45,17 @@ int idOf(TableControl c) {
     case TableControl::StartButton: return TableWindow::kStartButton;
   }
   return 0;
+}
+
+// The table window that dropped files go to; the drop callback is a plain
+// routine of one argument.
+TableWindow* dropWindow = nullptr;
+
+// Takes its own copy of the name: the drop target's buffer is reused for
+// the next file.
+void onFileDropped(const char* name) {
+  const std::string path(name);
+  if (dropWindow != nullptr) qd::onFileDropped(path, *dropWindow);
 }
 
 std::string programPath() {
@@ -117,6 +130,8 @@ void TableWindow::onCreate() {
 }
 
 void TableWindow::setUpTableWindow() {
+  dropWindow = this;
+  FileDropTarget::attach(&fileDropTarget, hwnd_, onFileDropped);
   setUpQuestionGrid(grid_);
   refreshGridControl(control(kGrid));
   setProgressVisible(false);
@@ -157,7 +172,11 @@ bool TableWindow::tableWindowCanClose() {
   return false;
 }
 
-void TableWindow::tableWindowDestroyed() {}
+void TableWindow::tableWindowDestroyed() { FileDropTarget::detach(&fileDropTarget); }
+
+std::string TableWindow::extensionOf(const std::string& path) { return shellPathExtension(path); }
+
+void TableWindow::setPathBoxText(const std::string& path) { SetWindowTextA(control(kPathBox), path.c_str()); }
 
 std::string TableWindow::pathBoxText() {
   HWND box = control(kPathBox);

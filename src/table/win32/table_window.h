@@ -5,6 +5,7 @@
 
 #include "app/quiz_state.h"
 #include "table/database_workbook_source.h"
+#include "table/dropped_file.h"
 #include "table/table_control_ids.h"
 #include "table/table_layout.h"
 #include "table/workbook_import.h"
@@ -17,7 +18,7 @@ namespace qd {
 
 class QuizWindow;
 
-class TableWindow : public ImportWindow, public ControlPlacer {
+class TableWindow : public ImportWindow, public ControlPlacer, public DroppedFileReceiver {
  public:
   explicit TableWindow(QuizState& state) : state_(state) {}
 
@@ -41,6 +42,11 @@ class TableWindow : public ImportWindow, public ControlPlacer {
   void setProgressVisible(bool visible) override;
   std::int32_t progressPosition() override { return progress_.position(); }
   void setProgressPosition(std::int32_t position) override;
+
+  // DroppedFileReceiver (showInformation as above)
+  std::string extensionOf(const std::string& path) override;
+  void setPathBoxText(const std::string& path) override;
+  void importWorkbookFromPathBox() override { runImport(); }
 
   // ControlPlacer
   void move(TableControl control, const ControlPlace& place) override;

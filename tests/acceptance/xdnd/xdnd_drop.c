@@ -352,6 +352,8 @@ int main(int argc, char** argv) {
   sendToTarget(&drag, aXdndDrop, 0, (long)drag.time, 0, 0);
   if (!awaitMessage(&drag, aXdndFinished, &answer))
     finish("error: no XdndFinished from the target within %d s", kWaitSeconds);
+  /* From version 5 on the target says whether it really took the files. */
+  if (drag.version >= 5 && !(answer.data.l[1] & 1)) finish("error: the target reported the drop as not performed");
   XCloseDisplay(drag.display);
   free(data);
   finish("ok");
