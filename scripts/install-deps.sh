@@ -3,7 +3,7 @@
 #   scripts/install-deps.sh test    native build and tests
 #   scripts/install-deps.sh fuzz    libFuzzer builds (clang)
 #   scripts/install-deps.sh windows   MinGW cross compilers, Wine and the zh_CN locale
-#   scripts/install-deps.sh display   Xvfb, a CJK font and a screenshot tool
+#   scripts/install-deps.sh display   Xvfb, a CJK font, a screenshot tool and Xlib (for the drop tool)
 #   scripts/install-deps.sh fixtures  the spreadsheet writers that make fixtures
 set -euo pipefail
 
@@ -12,7 +12,7 @@ case "${1:-test}" in
   test) packages=(cmake make g++ libgtest-dev libgmock-dev) ;;
   fuzz) packages=(cmake make clang libclang-rt-14-dev) ;;
   windows) packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386 locales) ;;
-  display) packages=(xvfb xauth x11-utils fonts-wine fonts-wqy-microhei imagemagick) ;;
+  display) packages=(xvfb xauth x11-utils libx11-dev fonts-wine fonts-wqy-microhei imagemagick) ;;
   fixtures) packages=(python3-xlwt python3-xlrd gnumeric libreoffice-calc-nogui python3-uno) ;;
   *) echo "usage: $0 test|fuzz|windows|display|fixtures" >&2; exit 2 ;;
 esac
