@@ -27,6 +27,7 @@ cmake -S . -B build-win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cm
 cmake --build build-win64 -j "$jobs"
 
 status=0
+scripts/check-shipped-program.sh build-win32/src/app/QuestionDrill.exe || status=1
 ctest --test-dir build-asan --output-on-failure -j "$jobs" || status=1
 
 . scripts/wine-env.sh "$PWD/build-win64/wineprefix"

@@ -29,6 +29,8 @@ int main(int argc, char** argv) {
         "a present function is bound and called");
   qd::SystemFunction<void WINAPI(void)> absent("no_such_library.dll", "Anything");
   check(!absent.available(), "a missing library is seen without stopping");
+  qd::SystemFunction<BOOL WINAPI(UINT, DWORD)> absentFunction("user32.dll", "NoSuchMessageFilterFunction");
+  check(!absentFunction.available(), "a function missing from a present library is seen without stopping");
 
   char self[MAX_PATH];
   GetModuleFileNameA(nullptr, self, MAX_PATH);
