@@ -1,5 +1,6 @@
 // Fuzz target for the text rules: trimming, text to integer, the connection
-// string round trip, the query parser and number-format classification.
+// string round trip, the query parser, number-format classification and the
+// extension of a dropped file's path.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include "data/excel_date.h"
 #include "data/number_formats.h"
 #include "data/sql_source.h"
+#include "table/dropped_file.h"
 #include "text/field_text.h"
 #include "text/text_to_integer.h"
 #include "text/trim.h"
@@ -25,6 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)qd::workbookPathOf(text);
   (void)qd::sheetOfSelectAll(text);
   (void)qd::isDateFormatString(text);
+  // An extension is the path's own end: empty, or a dot and what follows.
+  const std::string extension = qd::pathExtension(text);
+  if (!extension.empty() && (extension[0] != '.' || text.size() < extension.size() ||
+                             text.compare(text.size() - extension.size(), extension.size(), extension) != 0))
+    std::abort();
   if (size >= 8) {
     double serial;
     std::memcpy(&serial, data, sizeof serial);
