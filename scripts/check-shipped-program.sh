@@ -15,5 +15,11 @@ while read -r dll; do
     *) echo "imports a library that is not part of Windows: $dll"; fail=1 ;;
   esac
 done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
-[ $fail -eq 0 ] && echo "shipped program: PE32, NX-compatible, system DLLs only"
+# The drop target's window procedure is entered through a stub that pushes
+# one more argument; it must remove all five (stdcall, ret 14h).
+returns=$(i686-w64-mingw32-objdump -d --no-show-raw-insn "$exe" |
+  awk '/^[0-9a-f]+ <.*FileDropTarget10windowProc.*@20>:$/ {inside = 1; next} /^$/ {inside = 0} inside && /\tret/ {print $NF}' |
+  sort -u)
+[ "$returns" = '$0x14' ] || { echo "the drop target's window procedure does not return with ret 14h: ${returns:-none found}"; fail=1; }
+[ $fail -eq 0 ] && echo "shipped program: PE32, NX-compatible, system DLLs only, window procedure stdcall with five arguments"
 exit $fail

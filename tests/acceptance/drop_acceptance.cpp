@@ -70,6 +70,9 @@ struct Program {
     PROCESS_INFORMATION tool{};
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &tool))
       return "error: the drop tool does not start";
+    // Wine hands out no handle for a Linux program; close whatever came.
+    if (tool.hProcess != nullptr) CloseHandle(tool.hProcess);
+    if (tool.hThread != nullptr) CloseHandle(tool.hThread);
     // Wine gives no exit code for a Linux program; the tool writes its verdict.
     std::string verdict;
     for (int waited = 0; waited < 30000 && (verdict = readFile(windowsPath(result))).empty(); waited += 50) Sleep(50);

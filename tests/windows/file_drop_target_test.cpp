@@ -156,6 +156,19 @@ TEST_F(FileDropTargetTest, DetachRestoresTheWindowAndDestroyIsHarmlessAfterTheWi
   EXPECT_EQ(target, nullptr);
 }
 
+TEST_F(FileDropTargetTest, ASecondAttachStartsAfreshInsteadOfStubbingOverItsOwnStub) {
+  qd::FileDropTarget::attach(&target, window, firstCallback);
+  qd::FileDropTarget::attach(&target, window, secondCallback);
+  EXPECT_EQ(target->previousWindowProc, &recordingProc);
+  EXPECT_EQ(SendMessageA(window, kProbe, 6, 3), 5);  // reaches the window's procedure once, not round in a loop
+  EXPECT_EQ(seenByWindow.size(), 1u);
+  HDROP drop = makeDrop({"C:\\q\\a.xls"});
+  SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  EXPECT_EQ(secondCallbackNames, std::vector<std::string>{"C:\\q\\a.xls"});
+  qd::FileDropTarget::detach(&target);
+  EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&recordingProc));
+}
+
 TEST(ShellExtension, AgreesWithTheRuleTheProgramIsTestedAgainst) {
   const char* paths[] = {"C:\\q\\a.xls", "C:\\q\\a.XLS", "C:\\q\\a.xlsx", "C:\\q\\a.xls.bak", "C:\\q\\noextension",
                          "C:\\my.folder\\noextension", "C:\\my.folder\\a.xls", "C:\\q\\a.x ls", "C:\\q\\a.", "",

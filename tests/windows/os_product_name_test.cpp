@@ -88,6 +88,7 @@ TEST(OsProductName, NamesTheReleaseTheSystemIs) {
     setWineVersion(name, c.wineVersion);
     EXPECT_EQ(outputOf(copy), c.name) << c.wineVersion;
     DeleteFileA(copy.c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Wine\\AppDefaults\\" + name).c_str());
   }
 }
 

@@ -30,6 +30,14 @@ SystemFunction<BOOL WINAPI(UINT, DWORD)> changeWindowMessageFilter("user32.dll",
 
 constexpr DWORD kMessageFilterAdd = 1;  // MSGFLT_ADD
 
+#ifdef _WIN64
+SystemFunction<LONG_PTR WINAPI(HWND, int)> getWindowLong("user32.dll", "GetWindowLongPtrA");
+#else
+SystemFunction<LONG WINAPI(HWND, int)> getWindowLong("user32.dll", "GetWindowLongA");
+#endif
+
+WNDPROC currentWindowProc(HWND window) { return reinterpret_cast<WNDPROC>(getWindowLong.get()(window, GWLP_WNDPROC)); }
+
 WNDPROC replaceWindowProc(HWND window, WNDPROC procedure) {
   return reinterpret_cast<WNDPROC>(setWindowLong.get()(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
 }
@@ -79,7 +87,10 @@ WNDPROC makeWindowProcStub(FileDropTarget* const* object) {
   std::memcpy(block + kEntryAt, &entry, sizeof entry);
 #endif
   DWORD previous = 0;
-  if (!VirtualProtect(block, kSize, PAGE_EXECUTE_READ, &previous)) return nullptr;
+  if (!VirtualProtect(block, kSize, PAGE_EXECUTE_READ, &previous)) {
+    VirtualFree(block, 0, MEM_RELEASE);
+    return nullptr;
+  }
   FlushInstructionCache(GetCurrentProcess(), block, kSize);
 #ifdef _WIN64
   RtlAddFunctionTable(reinterpret_cast<RUNTIME_FUNCTION*>(block + kEntryAt), 1, reinterpret_cast<DWORD64>(block));
@@ -90,12 +101,19 @@ WNDPROC makeWindowProcStub(FileDropTarget* const* object) {
 }  // namespace
 
 void FileDropTarget::attach(FileDropTarget* const* object, HWND window, DropCallback callback) {
-  (*object)->window = window;
-  (*object)->dropCallback = callback;
+  FileDropTarget& target = **object;
+  if (target.stub_ != nullptr) detach(object);  // attached already: start afresh, never stub over stub
+  target.window = window;
+  target.dropCallback = callback;
   dragAcceptFiles.get()(window, TRUE);
-  // Without executable memory the window keeps its own procedure and simply
-  // gets no drops; nothing else is lost.
-  if (WNDPROC stub = makeWindowProcStub(object)) (*object)->previousWindowProc = replaceWindowProc(window, stub);
+  if (WNDPROC stub = makeWindowProcStub(object)) {
+    target.previousWindowProc = replaceWindowProc(window, stub);
+    target.stub_ = stub;
+  } else {
+    // Without executable memory no procedure of ours would take the drops:
+    // the window takes none rather than leave drop handles unreleased.
+    dragAcceptFiles.get()(window, FALSE);
+  }
   ProcessMessageFilter filter;
   openMessageFilterForDrops(getOsProductName(), filter);
 }
@@ -104,11 +122,16 @@ void FileDropTarget::detach(FileDropTarget* const* object) {
   if (*object == nullptr) return;
   FileDropTarget& target = **object;
   dragAcceptFiles.get()(target.window, FALSE);
-  if (target.previousWindowProc != nullptr) replaceWindowProc(target.window, target.previousWindowProc);
+  // Only our own stub is taken out; a window that is gone has none.
+  if (target.stub_ != nullptr && currentWindowProc(target.window) == target.stub_)
+    replaceWindowProc(target.window, target.previousWindowProc);
+  target.stub_ = nullptr;
 }
 
 LRESULT CALLBACK FileDropTarget::windowProc(FileDropTarget* const* object, HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
+  // Destroyed while a later subclass kept the stub in the chain.
+  if (*object == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_DROPFILES) {
     ShellDrop drop(reinterpret_cast<HDROP>(wParam));
     deliverDroppedFiles(drop, [object](const char* name) {

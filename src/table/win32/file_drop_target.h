@@ -35,6 +35,10 @@ class FileDropTarget {
                                      LPARAM lParam);
   // Detaches, releases the object and empties the variable.
   static void destroy(FileDropTarget** object);
+
+ private:
+  // The stub this object has put in front of `window`, while attached.
+  WNDPROC stub_ = nullptr;
 };
 
 // The program's one drop target: made with its fields zero at start-up,
